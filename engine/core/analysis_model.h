@@ -166,7 +166,7 @@ struct MeiCurve {
 
 // Everything one problem reads from the data file.
 struct ProblemInput {
-    std::string title;  // first 70 characters of the title line
+    std::string title;  // the title line cut or padded to 70 characters
     Control control;
     Wall wall;
     std::vector<Restraint> restraints;
