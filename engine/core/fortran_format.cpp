@@ -280,22 +280,21 @@ private:
 }  // namespace
 
 std::string formatI(long long value, int width, int minDigits) {
-    std::string digits = std::to_string(value < 0 ? -value : value);
-    if (minDigits == 0 && value == 0 && width > 0) digits = "0";
-    if (static_cast<int>(digits.size()) < minDigits)
-        digits.insert(0, static_cast<size_t>(minDigits) - digits.size(), '0');
-    if (value < 0) digits.insert(0, "-");
-    return rightJustify(digits, width);
+    const std::string digits = std::to_string(value < 0 ? -value : value);
+    std::string s;
+    if (value < 0) s += '-';
+    if (static_cast<int>(digits.size()) < minDigits) s.append(static_cast<size_t>(minDigits) - digits.size(), '0');
+    s += digits;
+    return rightJustify(s, width);
 }
 
 std::string formatF(double value, int width, int decimals) {
     if (!std::isfinite(value)) return stars(width);
     char buf[512];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, std::fabs(value));
-    std::string s(buf);
     // A minus sign is kept for a negative value that rounds to zero; negative zero has none.
     const bool negative = value < 0.0;
-    if (negative) s.insert(0, "-");
+    std::snprintf(buf, sizeof buf, "%s%.*f", negative ? "-" : "", decimals, std::fabs(value));
+    std::string s(buf);
     if (static_cast<int>(s.size()) > width) {
         // The leading zero of a value below one is optional.
         const size_t zero = negative ? 1 : 0;
