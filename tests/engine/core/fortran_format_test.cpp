@@ -20,6 +20,8 @@ struct FieldCase {
     const char* expected;
 };
 
+void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.format << " " << c.value; }
+
 class SingleField : public ::testing::TestWithParam<FieldCase> {};
 
 TEST_P(SingleField, WritesTheFieldAsFortranWould) {
