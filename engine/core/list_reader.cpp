@@ -10,6 +10,12 @@ namespace {
 
 bool isSeparator(char c) { return c == ' ' || c == '\t' || c == ','; }
 
+// A decimal number as Fortran writes it: digits, sign, point and exponent letter only
+// (no hexadecimal, infinity or not-a-number spellings).
+bool isDecimalNumber(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789+-.eEdD") == std::string::npos;
+}
+
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
     size_t start = 0;
@@ -76,7 +82,7 @@ double ListReader::Read::real() {
     errno = 0;
     char* end = nullptr;
     const double v = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || text.empty() || !std::isfinite(v)) fail(word, "A NUMBER");
+    if (!isDecimalNumber(text) || end != text.c_str() + text.size() || !std::isfinite(v)) fail(word, "A NUMBER");
     return v;
 }
 
@@ -90,7 +96,7 @@ int ListReader::Read::integer() {
         return static_cast<int>(v);
     // A whole number written as a real (1.0, 2E1) is taken as that integer.
     const double d = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || text.empty() || !std::isfinite(d) || d != std::floor(d) ||
+    if (!isDecimalNumber(text) || end != text.c_str() + text.size() || !std::isfinite(d) || d != std::floor(d) ||
         d < INT_MIN || d > INT_MAX)
         fail(word, "AN INTEGER");
     return static_cast<int>(d);

@@ -47,6 +47,8 @@ TEST(ListReader, ErrorsNameTheRecordTheLineAndWhatWasExpected) {
         {"\n1.5\n", true, "INVALID VALUE '1.5' IN WALL (LINE 2): AN INTEGER EXPECTED"},
         {"99999999999\n", true, "INVALID VALUE '99999999999' IN WALL (LINE 1): AN INTEGER EXPECTED"},
         {"1e999\n", false, "INVALID VALUE '1e999' IN WALL (LINE 1): A NUMBER EXPECTED"},
+        {"0x1A\n", false, "INVALID VALUE '0x1A' IN WALL (LINE 1): A NUMBER EXPECTED"},
+        {"nan\n", false, "INVALID VALUE 'nan' IN WALL (LINE 1): A NUMBER EXPECTED"},
         {"\n", false, "THE DATA FILE ENDS INSIDE WALL (LINE 2)"},
     };
     for (const Case& c : cases) {
