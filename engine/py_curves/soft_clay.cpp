@@ -48,13 +48,11 @@ public:
         const BranchPoints points = applyModifiers(raw, s.multipliers, offset, side);
         for (size_t k = 1; k < points.size(); ++k)
             if (points[k].y < kTinyDeflection) writeTinyDeflectionWarning(report, ei);
-        if (side == Side::Excavation) addResistance(s, pu);
+        if (side == Side::Excavation) resistance_.addRectangle(s.x, pu);
         return points;
     }
 
 private:
-    double previousX_ = 0;
-
     static double ultimate(const CurveSite& s, Side side) {
         if (s.ratio < kContinuousWallRatio) return s.branchDepth(side) * s.gamma * s.b + 2.0 * s.c * s.b;
         const double xm = s.modelDepth(side);
@@ -67,11 +65,6 @@ private:
         if (y < kTinyDeflection) return ei * y;
         if (y <= 8.0 * y50) return 0.5 * pu * std::pow(y / y50, kOneThird);
         return pu;
-    }
-
-    void addResistance(const CurveSite& s, double pu) {
-        if (!s.firstCurve()) cumulative_ += pu * (s.x - previousX_);
-        previousX_ = s.x;
     }
 
     static void writeHeading(const CurveSite& s, Side side, BranchReport r) {

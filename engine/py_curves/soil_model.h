@@ -5,6 +5,7 @@
 #include "core/analysis_model.h"
 #include "core/fortran_format.h"
 #include "py_curves/curve_modifiers.h"
+#include "py_curves/layer_resistance.h"
 #include "py_curves/unit_labels.h"
 
 #include <array>
@@ -80,10 +81,10 @@ public:
     virtual BranchStyle style() const { return {}; }
 
     // Integral of the ultimate resistance over the layer, for the equivalent depth of deeper layers.
-    double cumulativeResistance() const { return cumulative_; }
+    double cumulativeResistance() const { return resistance_.total(); }
 
 protected:
-    double cumulative_ = 0;
+    LayerResistance resistance_;
 };
 
 // One model per soil-type code (codes outside 2..7 are soft clay).

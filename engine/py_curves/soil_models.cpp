@@ -4,6 +4,8 @@ namespace korvex::py {
 
 std::unique_ptr<SoilModel> makeSoilModel(int type) {
     switch (type) {
+    case 2: return makeStiffClayWithFreeWater();
+    case 3: return makeStiffClayWithoutFreeWater();
     default: return makeSoftClay();
     }
 }
