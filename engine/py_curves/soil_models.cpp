@@ -6,6 +6,7 @@ std::unique_ptr<SoilModel> makeSoilModel(int type) {
     switch (type) {
     case 2: return makeStiffClayWithFreeWater();
     case 3: return makeStiffClayWithoutFreeWater();
+    case 4: return makeSand();
     default: return makeSoftClay();
     }
 }
