@@ -69,22 +69,21 @@ TWordContainer TWordReader::SplitLine(const QString& line) {
     return container;
 }
 
-bool TWordReader::AtEnd() const { return lineIndex_ == static_cast<int>(lines_.size()); }
+bool TWordReader::AtEnd() const { return lineIndex_ >= static_cast<int>(lines_.size()); }
 
 int TWordReader::WordCount() const { return AtEnd() ? 0 : static_cast<int>(lines_[lineIndex_].words.size()); }
 
 QString TWordReader::ReadWord() {
-    if (wordIndex_ == WordCount()) {
+    if (!AtEnd() && wordIndex_ >= WordCount()) {
         ++lineIndex_;
         wordIndex_ = 0;
     }
     if (AtEnd()) throw EInOutError(kIncomplete);
     // A line without words met inside the file has nothing to hand out; it is
-    // reported as the item that was expected on it.
-    if (WordCount() == 0) {
-        ++wordIndex_;
-        FailItem(QStringLiteral("A value was expected but the line is empty."));
-    }
+    // reported as its first item.
+    if (WordCount() == 0)
+        throw EInOutError(QStringLiteral("Error on Line %1 Item 1\rA value was expected but the line is empty.")
+                              .arg(lineIndex_ + 1));
     return lines_[lineIndex_].words[wordIndex_++];
 }
 

@@ -61,10 +61,12 @@ std::array<TGraphPlot*, 7> TGraphSet::ExportGraphs() {
 std::array<TGraphPlot*, 4> TGraphSet::DepthGraphs() { return {&pltDef, &pltMom, &pltShear, &pltSoil}; }
 
 bool TGraphSet::LoadPlotData(const QString& fileName, const TPlotProject& project, bool reportErrors) {
+    lastReadError_.clear();
     try {
         TPlotDataReader(*this, project).Read(fileName);
         return true;
-    } catch (const EInOutError&) {
+    } catch (const EInOutError& error) {
+        lastReadError_ = error.Message();
         if (reportErrors) emit information(QStringLiteral("An error occured in running the main program."));
         return false;
     }

@@ -36,6 +36,10 @@ public:
     std::array<TGraphPlot*, 4> DepthGraphs();
 
     std::vector<TProblemResults>& Results() { return results_; }
+    // The reader's message for the last failed reading (line and item), for
+    // tools that show more than the message for the user; empty after a
+    // complete reading.
+    const QString& LastReadError() const { return lastReadError_; }
 
     TGraphPlot pltLD, PltCombine, pltPY, pltDef, pltMom, pltShear, pltSoil, pltDMS;
     TGraphPlot pltMomEi, pltMomCurv, pltInter, pltLM;
@@ -45,6 +49,7 @@ signals:
 
 private:
     std::vector<TProblemResults> results_;
+    QString lastReadError_;
 };
 
 }  // namespace korvex::app

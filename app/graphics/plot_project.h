@@ -13,6 +13,8 @@ struct TPlotLayer {
     long double Bottom = 0;   // depth at the bottom of the layer (ft or m)
 };
 
+class TProgramData;
+
 struct TPlotProject {
     int Units = 1;
     bool LongTerm = false;
@@ -21,5 +23,9 @@ struct TPlotProject {
     long double FreeHeight = 0;       // in or m
     std::vector<TPlotLayer> Layers;
 };
+
+// The facts of the current project: its unit system, long-term switch, wall
+// geometry and the layers of its soil-layer table.
+TPlotProject PlotProjectOf(TProgramData& project);
 
 }  // namespace korvex::app

@@ -65,6 +65,14 @@ TEST_F(WordReaderTest, ReadLineAfterLastWordReturnsThatLineAgain) {
     EXPECT_EQ(reader.ReadLine(), "title line");
 }
 
+TEST_F(WordReaderTest, WordAfterTheLastLineWasReadWhole) {
+    TWordReader reader(Write("only a title\r\n"));
+    reader.ReadLine();
+    EXPECT_TRUE(reader.AtEnd());
+    EXPECT_EQ(MessageOf([&] { reader.ReadInteger(); }), "This file either invalid or incomplete.");
+    EXPECT_EQ(MessageOf([&] { reader.ReadWord(); }), "This file either invalid or incomplete.");
+}
+
 TEST_F(WordReaderTest, IntegerRejectsFractionsAndOutOfRange) {
     TWordReader reader(Write("-2147483648 3.5 2147483648"));
     EXPECT_EQ(reader.ReadInteger(), -2147483647 - 1);
