@@ -159,6 +159,7 @@ std::unique_ptr<TGridTable> TGridTable::Duplicate(TGridTable* owner, int number)
     copy->minRows_ = minRows_;
     copy->maxRows_ = maxRows_;
     copy->number_ = number;
+    copy->origin_ = this;
     copy->rowCount_ = minRows_;
     CopySettingsTo(*copy);
     for (const auto& column : columns_) copy->AddColumn(column->Clone());

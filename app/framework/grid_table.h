@@ -53,6 +53,8 @@ public:
     void SetTopLeft(const QString& text) { topLeft_ = text; }
 
     TGridTable* Owner() const { return owner_; }
+    // The template this table was duplicated from, if any.
+    const TGridTable* Origin() const { return origin_; }
     TTableRegistry& Registry() const { return registry_; }
     virtual TLabelVariant LabelVariant() const { return TLabelVariant::Full; }
 
@@ -126,6 +128,7 @@ private:
 
     TTableRegistry& registry_;
     TGridTable* owner_;
+    const TGridTable* origin_ = nullptr;
     QString comments_;
     int identifier_ = 0;
     QString caption_;

@@ -19,11 +19,19 @@ int TTableColumn::TemplateIndex(int row) const {
     return selector && row < selector->RowCount() ? selector->GetInt(row) : 1;
 }
 
+// A template that is this table, one of its owners or their origin would
+// duplicate itself without end; such a row holds no sub-table.
+bool TTableColumn::WouldNest(const TGridTable* source) const {
+    for (const TGridTable* level = Table(); level; level = level->Owner())
+        if (level == source || level->Origin() == source) return true;
+    return false;
+}
+
 std::unique_ptr<TGridTable> TTableColumn::NewRowValue(int row) const {
     const int index = TemplateIndex(row);
     if (!Table() || index < 1 || index > templates_.size()) return nullptr;
     const TGridTable* source = Table()->Registry().FindIdentifier(templates_[index - 1]);
-    return source ? source->Duplicate(Table(), row + 1) : nullptr;
+    return source && !WouldNest(source) ? source->Duplicate(Table(), row + 1) : nullptr;
 }
 
 void TTableColumn::InsertRows(int at, int count) {

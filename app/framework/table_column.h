@@ -44,6 +44,7 @@ protected:
 
 private:
     int TemplateIndex(int row) const;
+    bool WouldNest(const TGridTable* source) const;
     void RenumberFrom(int row);
     QList<int> LegacyTemplates(int position) const;
 

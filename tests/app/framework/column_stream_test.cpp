@@ -71,6 +71,20 @@ TEST(ColumnStream, LegacyTableColumnNamesTemplatesByRegistryPosition) {
     EXPECT_EQ(static_cast<TTableColumn*>(table.Column(0))->Templates(), QList<int>{source.Identifier()});
 }
 
+TEST(ColumnStream, TemplateThatContainsItselfMakesNoSubTable) {
+    TGridTable outer;
+    TGridTable inner;
+    outer.Add<TTableColumn>({"Inner"}, QList<int>{inner.Identifier()});
+    inner.Add<TTableColumn>({"Self"}, QList<int>{inner.Identifier()});
+    TGridTable host;
+    host.Add<TTableColumn>({"Outer"}, QList<int>{outer.Identifier()});
+    EXPECT_EQ(inner.Cell(0, 0).AsTable(), nullptr);
+    TGridTable* copy = host.Cell(0, 0).AsTable();
+    ASSERT_NE(copy, nullptr);
+    ASSERT_NE(copy->Cell(0, 0).AsTable(), nullptr);
+    EXPECT_EQ(copy->Cell(0, 0).AsTable()->Cell(0, 0).AsTable(), nullptr);
+}
+
 TEST(ColumnStream, Errors) {
     TGridTable table;
     EXPECT_EQ(ReadError(table, {}), "Error reading column count");
