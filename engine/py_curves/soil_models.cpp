@@ -7,6 +7,9 @@ std::unique_ptr<SoilModel> makeSoilModel(int type) {
     case 2: return makeStiffClayWithFreeWater();
     case 3: return makeStiffClayWithoutFreeWater();
     case 4: return makeSand();
+    case 5: return makeSilt();
+    case 6: return makeStrongRock();
+    case 7: return makeWeakRock();
     default: return makeSoftClay();
     }
 }
