@@ -8,8 +8,16 @@
 
 namespace korvex {
 
-// Throws DataError when the data cannot be analysed; the message is the bare
-// report text, which the run sequence writes before it ends the run.
+// Writes the problem from the wall values on (the heading and program-control
+// block come before), leaves the results rows of stations 0 .. NI + 1 in
+// ctx.results and the final deflections in ctx.carried.deflections.
+//
+// Throws DataError when the data cannot be analysed. Its message is the bare
+// report text; the run sequence writes it where the error occurred:
+//   "TOO MUCH DATA FOR AVAILABLE STORAGE" as
+//       (/,/,"     TOO MUCH DATA FOR AVAILABLE STORAGE",/,/)
+//   every other message (all begin with "ERROR") as (/,/,5X,A)
+// and then ends the run.
 void analyseProblem(RunContext& ctx, const ProblemInput& input);
 
 }  // namespace korvex
