@@ -72,6 +72,7 @@ public:
     TLine& Curve(int list, int i);
     const TLine& Curve(int list, int i) const;
     TFloatPoint& Point(int list, int i, int j) { return Curve(list, i).Point(j); }
+    const TFloatPoint& Point(int list, int i, int j) const { return Curve(list, i).Point(j); }
 
     // Names for curves that have none of their own, by position in the list.
     QStringList& Names() { return names_; }
