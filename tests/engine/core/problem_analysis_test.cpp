@@ -1,0 +1,98 @@
+#include "core/engine_run.h"
+
+#include "run_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace korvex {
+namespace {
+
+using test::RunFolder;
+
+// A wall of 10 increments of 12 in, EI 1e9 from 0 to 10, a head load of 1000 lbs,
+// with the given restraint and extra blocks; no earth pressure, no curves.
+struct Data {
+    std::string restraints = "";
+    int nRestr = 0;
+    std::string section = "0 10 1 1E9";
+    std::string pyCurves = "";
+    int nPy = 0;
+
+    std::string text() const {
+        std::ostringstream d;
+        d << "Test wall\n1 " << nRestr << " 1 0 0 0 " << nPy << " 1 0 0\n10 12 100 1E-6 0 12\n"
+          << restraints << section << "\n1\n1 0 0 1000 0 0\n0\n" << pyCurves << "0\n";
+        return d.str();
+    }
+};
+
+struct AnalysisRun {
+    std::string report, plot;
+    explicit AnalysisRun(const Data& data) {
+        RunFolder folder;
+        folder.writeRunFileList();
+        folder.write("wall.rw5d", data.text());
+        runEngine(21, folder.path());
+        report = folder.read("wall.rw5o");
+        plot = folder.read("wall.rw5p");
+    }
+    // The results-table line of a station.
+    std::vector<double> row(int station) const {
+        std::istringstream in(report.substr(report.find("   ------    ----")));
+        std::string line;
+        std::getline(in, line);
+        for (int i = 0; i <= station; ++i) std::getline(in, line);
+        std::istringstream fields(line);
+        std::vector<double> v;
+        for (double x; fields >> x;) v.push_back(x);
+        return v;
+    }
+};
+
+TEST(ProblemAnalysis, FixedTipCantileverReportsTheFullTipMomentAndPlotsNIPlusTwoRows) {
+    Data d;
+    d.nRestr = 1;
+    d.restraints = "3 10 0 0\n";
+    const AnalysisRun r(d);
+    ASSERT_NE(r.report.find("RESULTS -- ITERATION  2"), std::string::npos) << r.report;
+    const std::vector<double> tip = r.row(10);
+    ASSERT_EQ(tip.size(), 8u);
+    EXPECT_NEAR(tip[4], 1000 * 120, 100);  // P L, not half of it
+    EXPECT_EQ(tip[7], 0.5e9);              // the EI column keeps the table value
+    EXPECT_NE(r.plot.find(" 1 12 1\n"), std::string::npos) << r.plot;
+}
+
+struct ErrorCase {
+    const char* name;
+    Data data;
+    const char* reportText;
+};
+
+TEST(ProblemAnalysis, DataErrorsEndTheRunWithTheirMessage) {
+    Data tooMany;
+    tooMany.nRestr = 21;
+    for (int i = 0; i < 21; ++i) tooMany.restraints += "1 " + std::to_string(i % 10) + " 0 0\n";
+    Data disorder;
+    disorder.nRestr = 2;
+    disorder.restraints = "1 5 0 0\n1 4 0 0\n";
+    Data beyond;
+    beyond.section = "0 11 1 1E9";
+    Data onePoint;
+    onePoint.nPy = 1;  // two points at the same deflection
+    onePoint.pyCurves = "5 2 1 1\n0 0\n0 -5\n";
+    for (const ErrorCase& c :
+         {ErrorCase{"restraints", tooMany, "\n\n     TOO MUCH DATA FOR AVAILABLE STORAGE\n\n\n"},
+          ErrorCase{"order", disorder, "\n\n     ERROR STOP -- STATIONS NOT IN ORDER\n"},
+          ErrorCase{"beyond", beyond, "\n\n     ERROR -- NON-ZERO TABLE 4 DATA BEYOND END\n"},
+          ErrorCase{"curve", onePoint,
+                    "     ERROR -- THE P-Y CURVE AT STATION 5 NEEDS AT LEAST TWO POINTS WITH DIFFERENT DEFLECTIONS\n"}}) {
+        const AnalysisRun r(c.data);
+        EXPECT_NE(r.report.find(c.reportText), std::string::npos) << c.name << "\n" << r.report;
+        EXPECT_EQ(r.report.find("RESULTS -- ITERATION"), std::string::npos) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace korvex
