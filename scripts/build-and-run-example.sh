@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$(nproc)"
-./build/bin/korvex run examples/anchored_soldier_pile_si.rw5d
+./build/bin/korvex run examples/anchored_stiff_clay_weak_rock_si.rw5d
