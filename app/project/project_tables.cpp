@@ -236,8 +236,10 @@ void TProjectTables::Empty() {
     for (TGridTable* table : AllTables()) table->SetRowCount(0);
 }
 
+// The chart-backed tables are left as they are: a default curve added to
+// them would be written as one more curve of the project.
 void TProjectTables::TopUpToMinimum() {
-    for (TGridTable* table : AllTables())
+    for (TGridTable* table : PlainTables())
         if (table->RowCount() < table->MinRows()) table->SetRowCount(table->MinRows());
 }
 

@@ -39,12 +39,12 @@ public:
     // The sub-table templates (soil parameters, curve points).
     QList<TGridTable*> Templates();
 
-    // Every project table in the given system, with its minimum number of
-    // rows of default values.
+    // Every project table in English units; the plain tables with their
+    // minimum number of rows of default values, the chart-backed ones empty.
     void ResetForNewProject();
     void SetUnits(int system);
     void Empty();
-    // Gives every table with fewer rows than its minimum that minimum.
+    // Gives every plain table with fewer rows than its minimum that minimum.
     void TopUpToMinimum();
 
     // The project counts as modified when the flag is set or a table holds a

@@ -116,6 +116,18 @@ TEST_F(DataFileReader, KepZeroTurnsGenerationOff) {
     EXPECT_TRUE(ProjectFileText(*project).startsWith("t\r\n1 0\t1\t0\t0\t0 0 1 0 0\r\n"));
 }
 
+// A curve table is not topped up to its minimum rows: a default curve would
+// be saved as one more curve.
+TEST_F(DataFileReader, SingleExternalCurveSetWritesBackAlone) {
+    const QByteArray text = Lines({"t", "1 0\t1\t0\t0\t1 1 1 0 0", "10 1\t100\t1E-5\t0\t0", "0\t10\t1\t0", "0", "0",
+                                   "5\t2\t1\t1", "-1\t100", "1\t-100", "0"});
+    WriteFile("one.rw5d", text);
+    TReadResult result = Read("one.rw5d");
+    EXPECT_EQ(result.error, "");
+    project = std::move(result.project);
+    EXPECT_EQ(ProjectFileText(*project), text);
+}
+
 TEST_F(DataFileReader, TiebackLineOfSixValuesHasNoPrestress) {
     WriteFile("six.rw5d", Lines({"t", "1 0\t1\t0\t0\t0 0 1 0 2", "0 0\t100\t1E-5\t0\t0", "0\t1\t1\t0", "0", "0",
                                  "1\t2\t3\t4\t5\t6", "1\t2\t3\t4\t5\t6\t7", "0"}));
@@ -195,8 +207,9 @@ TEST_F(DataFileReader, FileCutInsideLayersKeepsWhatWasRead) {
     ASSERT_EQ(tables.NewSoil().RowCount(), 4);  // the fourth layer was begun when the file ended
     EXPECT_EQ(tables.NewSoil().Cell(0, 2).AsInteger(), 3);
     EXPECT_EQ(tables.NewSoil().Cell(1, 2).AsFloat(), 9);
-    EXPECT_EQ(tables.PYCurves2().RowCount(), 2);
-    EXPECT_EQ(tables.MEICurves2().RowCount(), 1);
+    EXPECT_EQ(tables.PYCurves2().RowCount(), 0);
+    EXPECT_EQ(tables.MEICurves2().RowCount(), 0);
+    EXPECT_EQ(tables.PYMod().RowCount(), 2);
     EXPECT_FALSE(result.project->IsModified());
 }
 
