@@ -74,7 +74,8 @@ void TSectionWriter::Write(const QString& firstLine, TSection section) {
     PyModifications();
     const bool longTerm = section == TSection::LongTerm;
     if (p_.KEP == 1) DistributedLoads(longTerm ? t_.LongDist() : t_.DistLoad());
-    if (p_.KEP == 2 || p_.KEP == 3 || p_.KPY == 2) {
+    // Any generated shape carries the soil records, as readers expect them.
+    if (p_.KEP >= 2 || p_.KPY == 2) {
         EarthAndSurface();
         Surcharges();
         Layers(longTerm ? t_.LongSoil() : t_.NewSoil(), section);

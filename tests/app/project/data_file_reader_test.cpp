@@ -128,6 +128,18 @@ TEST_F(DataFileReader, SingleExternalCurveSetWritesBackAlone) {
     EXPECT_EQ(ProjectFileText(*project), text);
 }
 
+// Readers take the soil records for any earth-pressure code above 1.
+TEST_F(DataFileReader, UnknownGeneratedShapeKeepsItsSoilRecords) {
+    const QByteArray text = Lines({"t", "1 0\t1\t0\t4\t0 0 1 0 0", "0 0\t100\t1E-5\t0\t0", "0\t1\t1\t0", "0", "0",
+                                   "0\t0\t0\t0\t0\t1\t1\t0", "0\t0\t0\t0\t0\t0", "0", "1", "1 0 ", "0 0 0.0  0 0 0 ",
+                                   "0 0 0.0  0 0 0 ", "0"});
+    WriteFile("kep4.rw5d", text);
+    TReadResult result = Read("kep4.rw5d");
+    EXPECT_EQ(result.error, "");
+    project = std::move(result.project);
+    EXPECT_EQ(ProjectFileText(*project), text);
+}
+
 TEST_F(DataFileReader, TiebackLineOfSixValuesHasNoPrestress) {
     WriteFile("six.rw5d", Lines({"t", "1 0\t1\t0\t0\t0 0 1 0 2", "0 0\t100\t1E-5\t0\t0", "0\t1\t1\t0", "0", "0",
                                  "1\t2\t3\t4\t5\t6", "1\t2\t3\t4\t5\t6\t7", "0"}));
