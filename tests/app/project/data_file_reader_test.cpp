@@ -190,6 +190,16 @@ TEST_F(DataFileReader, Format3LegacySurchargeAndCurveMultipliers) {
     EXPECT_EQ(tables.SurchargeTable().RowCount(), 1);  // topped up to its minimum, no legacy rows
 }
 
+// The legacy distances are in m under SI, the surcharge table's in mm.
+TEST_F(DataFileReader, SILegacySurchargeDistancesBecomeMillimetres) {
+    QStringList lines = Format3File("0.5");
+    lines[1] = "2 0\t1\t0\t2\t2 1 1";
+    WriteFile("si.rwd", Lines(lines));
+    EXPECT_EQ(Read("si.rwd", TDataFileFormat::Format3).error, "");
+    EXPECT_EQ(tables.SurchargeTable().Cell(2, 0).AsFloat(), 500);
+    EXPECT_EQ(tables.SurchargeTable().Cell(3, 2).AsFloat(), 6000);
+}
+
 TEST_F(DataFileReader, Format2LayersByThickness) {
     WriteFile("older.rwd", Lines({"oldest", "1 0\t1\t0\t2\t2 0", "0 0\t100\t1E-5\t0", "0\t1\t1\t0", "0", "0",
                                   "0\t0\t0\t0\t0\t1\t1\t0", "0\t0\t0\t0\t0\t0", "3", "1 10", "110 500 0 0.02 100",
