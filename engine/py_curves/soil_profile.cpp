@@ -75,9 +75,10 @@ private:
         StrengthPoint bottom{p.bottom, strengthValues(layer.bottomValues)};
         const bool cut = p.bottom > frame_.tipCut;
         if (cut) {
-            const double t = (frame_.tipCut - p.top) / (p.bottom - p.top);
+            const double reach = frame_.tipCut - p.top;
+            const double thickness = p.bottom - p.top;
             for (size_t i = 0; i < bottom.values.size(); ++i)
-                bottom.values[i] = top.values[i] + (bottom.values[i] - top.values[i]) * t;
+                bottom.values[i] = top.values[i] + (bottom.values[i] - top.values[i]) * reach / thickness;
             p.bottom = frame_.tipCut;
             bottom.x = frame_.tipCut;
         }

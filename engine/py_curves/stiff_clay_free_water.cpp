@@ -24,10 +24,11 @@ constexpr double kResidualFactor = spc(1.225f);
 // Resistance of the static curve before the cap k x y.
 double curveResistance(double y, double pc, double y50, double a) {
     const double ay50 = a * y50;
+    const double softEnd = 6.0 * a * y50;
     const double peak = 0.5 * pc * std::sqrt(6.0 * a) - kResidualDrop * pc;
     if (y <= ay50) return 0.5 * pc * std::sqrt(y / y50);
-    if (y <= 6.0 * ay50) return 0.5 * pc * std::sqrt(y / y50) - kSofteningFactor * pc * std::pow(y / ay50 - 1.0, 1.25);
-    if (y <= 18.0 * ay50) return peak - (kResidualSlope * pc / y50) * (y - 6.0 * ay50);
+    if (y <= softEnd) return 0.5 * pc * std::sqrt(y / y50) - kSofteningFactor * pc * std::pow(y / ay50 - 1.0, 1.25);
+    if (y <= 18.0 * a * y50) return peak - (kResidualSlope * pc / y50) * (y - softEnd);
     return peak - 0.75 * pc * a;
 }
 

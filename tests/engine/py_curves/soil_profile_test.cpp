@@ -54,6 +54,9 @@ TEST(SoilProfile, ALayerReachingBelowTheWallTipEndsThereWithInterpolatedValues) 
     EXPECT_EQ(p.strength.back().x, 200.0);
     EXPECT_DOUBLE_EQ(p.strength.back()[Strength::Cohesion], 10 + 20 * 150.0 / 200.0);
     EXPECT_DOUBLE_EQ(p.strength.back()[Strength::E50], 0.02 - 0.01 * 150.0 / 200.0);
+    // The change of value times the reach into the layer, divided by its thickness.
+    const SoilProfile cut = buildSoilProfile(layers, frame(157.0));
+    EXPECT_EQ(cut.strength.back()[Strength::Cohesion], 10 + 20.0 * 107.0 / 200.0);
 }
 
 TEST(SoilProfile, ProfileEndsAtALayerThatStartsAtTheCutOrIsOutOfOrder) {

@@ -81,6 +81,14 @@ TEST(StiffClayWithFreeWater, UltimateResistanceChartFactorAndCurveShape) {
     }
 }
 
+TEST(StiffClayWithFreeWater, PointThirteenEndsTheSofteningPartAtSixAY50) {
+    // x / b = 1 (A = 0.223), y50 = 0.3: the twelve steps of 0.5 A y50 reach 6 A y50 taken as (6 A) y50.
+    const BranchPoints pts = excavationBranch(*makeStiffClayWithFreeWater(), claySite(12.0, 10.0, 0.025));
+    const double pc = 240 + 5.76 + 339.6;
+    const double a = double(0.223f);
+    EXPECT_NEAR(pts[12].p, 0.5 * pc * std::sqrt(6 * a) - 0.055 * pc * std::pow(5.0, 1.25), 1e-7 * pc);
+}
+
 TEST(StiffClayWithFreeWater, InitialLineCapsTheCurve) {
     const double k = 50.0;
     const BranchPoints pts = excavationBranch(*makeStiffClayWithFreeWater(), claySite(12.0, 10.0, 0.005, k));
