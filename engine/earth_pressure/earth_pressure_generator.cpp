@@ -155,9 +155,10 @@ void writeOverburden(fortran::FormattedWriter& out, const SoilProfile& profile, 
 }
 
 // Coefficients of every layer, with the report table; a backfill slope not
-// smaller than the friction angle of a layer above the excavation is warned
-// about in the run notes and the report each time it is met.
-void computeCoefficients(RunContext& ctx, SoilProfile& profile, double beta) {
+// smaller than the friction angle of a layer whose top lies above the
+// excavation level is warned about in the run notes and the report each time
+// it is met.
+void computeCoefficients(RunContext& ctx, SoilProfile& profile, double beta, double freeHeight) {
     fortran::FormattedWriter& out = ctx.report;
     banner(out, "* ACTIVE AND PASSIVE EARTH PRESSURE COEFFICIENT  *");
     out.write("(6X,A)", {"  LAYER         ACTIVE EARTH     PASSIVE EARTH     OPTIONAL EARTH"});
@@ -168,7 +169,7 @@ void computeCoefficients(RunContext& ctx, SoilProfile& profile, double beta) {
         l.ka = c.ka;
         l.rootKa = c.rootKa;
         l.kp = c.kp;
-        if (c.slopeTooSteep && i < profile.excavationLayer) {
+        if (c.slopeTooSteep && l.ztop < freeHeight) {
             const char* warning = "(/,6X,A,/,6X,A)";
             const char* first = "**** WARNING ******";
             const char* second = "THE BACKFILL SLOPE ANGLE SHOULD BE LESS THAN THE 'INTERNAL FRICTION ANGLE OF SAND.";
@@ -234,9 +235,12 @@ void generateEarthPressure(RunContext& ctx, const ProblemInput& input, const Sup
     writeWallInformation(ctx.report, s, labels);
     writeSurchargeInformation(ctx.report, input, labels, current);
     writeSoilInformation(ctx.report, profile, s.units);
-    if (profile.overflow)
-        throw DataError("EXECUTION HAS BEEN TERMINATED BECAUSE SUBDIVISION OF A LAYER HAS LED TO CREATION OF "
-                        "MORE THAN " + std::to_string(kMaxWorkingLayers) + " LAYERS.");
+    if (profile.overflow) {
+        // The method's own message for the overflow; the run then ends without another.
+        ctx.report.write("(/,/,5X,A,/,5X,A)", {"EXECUTION HAS BEEN TERMINATED BECAUSE SUBDIVISION OF",
+                                               "A LAYER HAS LED TO CREATION OF MORE THAN 20 LAYERS."});
+        throw DataError("");
+    }
     if (profile.excavationLayer < 0)
         throw DataError("ERROR -- NO SOIL LAYER STARTS AT THE EXCAVATION LEVEL: THE FREE HEIGHT OF THE WALL LIES "
                         "AT OR BELOW THE BOTTOM OF THE SOIL PROFILE");
@@ -247,7 +251,7 @@ void generateEarthPressure(RunContext& ctx, const ProblemInput& input, const Sup
     ctx.carried.excavationOverburden = excavationOverburden;
     writeOverburden(ctx.report, profile, labels);
     useTotalStressWithUserCoefficient(profile, s.waterTable, s.gammaW);
-    computeCoefficients(ctx, profile, s.beta);
+    computeCoefficients(ctx, profile, s.beta, s.h);
 
     // 6. Resultants, water pressures, the net-force check and the pressure table.
     for (int i = 0; i < profile.layersAboveExcavation(); ++i) {

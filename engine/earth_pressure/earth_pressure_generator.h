@@ -31,8 +31,10 @@ inline constexpr const char* kEarthPressureFileName = "BMWALL.001";
 // excavation-level overburden in ctx.carried. The distribution runs from the
 // top of the wall to the wall tip; its announced row count is the number of
 // rows written. A fault in the soil data (no layer at the excavation level,
-// too many layers, a zero free height or wall length, a trapezoid that cannot
-// be formed) throws DataError with the message for the report.
+// a zero free height or wall length, a trapezoid that cannot be formed)
+// throws DataError with the message for the report; too many layers after
+// subdivision writes its own message to the report and throws DataError
+// with an empty message.
 void generateEarthPressure(RunContext& ctx, const ProblemInput& input, const SupportDepths& supports);
 
 // One row of "BMWALL.001": depth, total active pressure, its part from the

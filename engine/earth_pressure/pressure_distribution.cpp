@@ -28,20 +28,19 @@ Coefficients earthPressureCoefficients(double phi, double beta) {
     return c;
 }
 
-double surchargeLayerForce(const CurrentSurcharge& surcharge, double freeHeight, double ztop, double t) {
-    double force = 0.0;
+double addSurchargeForce(double force, const CurrentSurcharge& surcharge, double freeHeight, double ztop, double t) {
     const double slice = t / 10.0;
-    for (int s = 1; s <= 10; ++s) {
-        const double z = ztop + s * slice;
-        if (surcharge.point > kSurchargeNone)
-            force += slice * pointLoadPressure(surcharge.point, surcharge.x, freeHeight, z);
-        if (surcharge.line > kSurchargeNone)
-            force += slice * lineLoadPressure(surcharge.line, surcharge.x, freeHeight, z,
-                                              SurchargeConstants::LayerResultant);
-        if (surcharge.strip > kSurchargeNone)
-            force += slice * stripLoadPressure(surcharge.strip, surcharge.x, surcharge.width, z,
-                                               SurchargeConstants::LayerResultant);
-    }
+    auto addSlices = [&](double load, auto pressure) {
+        if (load <= kSurchargeNone) return;
+        for (int s = 1; s <= 10; ++s) force += slice * pressure(ztop + s * t / 10.0);
+    };
+    addSlices(surcharge.point, [&](double z) { return pointLoadPressure(surcharge.point, surcharge.x, freeHeight, z); });
+    addSlices(surcharge.line, [&](double z) {
+        return lineLoadPressure(surcharge.line, surcharge.x, freeHeight, z, SurchargeConstants::LayerResultant);
+    });
+    addSlices(surcharge.strip, [&](double z) {
+        return stripLoadPressure(surcharge.strip, surcharge.x, surcharge.width, z, SurchargeConstants::LayerResultant);
+    });
     return force;
 }
 
@@ -53,8 +52,8 @@ void computeLayerResultants(WorkingLayer& layer, double svNext, double ztopNext,
     const double m = layer.m;
     const double gammaEff = layer.drained && layer.belowWater ? layer.gamma - gammaW : layer.gamma;
 
-    layer.pa1 = sv * layer.ka * t * m + surchargeLayerForce(surcharge, freeHeight, layer.ztop, t);
-    layer.pa2 = 0.5 * gammaEff * t * t * layer.ka * m;
+    layer.pa1 = addSurchargeForce(sv * layer.ka * t * m, surcharge, freeHeight, layer.ztop, t);
+    layer.pa2 = 0.5 * gammaEff * (t * t) * layer.ka * m;
     layer.pa3 = -2.0 * c * layer.rootKa * t * m;
     layer.z1 = layer.ztop + t / 2.0;
     layer.z2 = layer.ztop + 2.0 * t / 3.0;
@@ -208,7 +207,7 @@ PressureTable buildPressureTable(const SoilProfile& profile, const TableInput& i
             if (row.total < kPressureFloor) row.total = rowFloor(k);
             if (row.soil < kPressureFloor) row.soil = rowFloor(k);
 
-            if (aboveExcavation) table.forceAboveExcavation += (previousTotal + row.total) * 0.5 / steps;
+            if (aboveExcavation) table.forceAboveExcavation += (previousTotal + row.total) * 0.5 * (1.0 / steps);
             previousTotal = row.total;
 
             row.surcharge += uniformShare;

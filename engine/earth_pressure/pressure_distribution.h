@@ -32,9 +32,10 @@ struct CurrentSurcharge {
     double width = 0;
 };
 
-// Surcharge force on the layer from ztop to ztop + t: ten slices of t/10,
-// each carrying the pressure at its lower end (layer-resultant constants).
-double surchargeLayerForce(const CurrentSurcharge& surcharge, double freeHeight, double ztop, double t);
+// Adds to force the surcharge force on the layer from ztop to ztop + t: for
+// the point, the line and the strip load in turn, ten slices of t/10, each
+// adding t/10 times the pressure at its lower end (layer-resultant constants).
+double addSurchargeForce(double force, const CurrentSurcharge& surcharge, double freeHeight, double ztop, double t);
 
 // Resultants PA1..PA4, Z1..Z3 of one layer above the excavation, with the
 // overburden svNext at the top of the next layer. Throws DataError when the

@@ -144,7 +144,7 @@ bool computeWaterPressures(SoilProfile& profile, double waterTable, double gamma
         const double t = layer.thickness;
         layer.pw1 = (layer.ztop - waterTable) * gammaW * t * layer.m;
         layer.zw1 = layer.ztop + t / 2.0;
-        layer.pw2 = 0.5 * gammaW * t * t * layer.m;
+        layer.pw2 = 0.5 * gammaW * (t * t) * layer.m;
         layer.zw2 = layer.ztop + 2.0 * t / 3.0;
     }
     return true;

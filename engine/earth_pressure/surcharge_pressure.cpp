@@ -45,8 +45,8 @@ double stripLoadPressure(double load, double x, double b, double z, SurchargeCon
     const double t1 = std::atan((x - b / 2.0) / z);
     const double t2 = std::atan((x + b / 2.0) / z);
     const double beta = t2 - t1;
-    const double factor = constants == SurchargeConstants::Pressure ? 2.0 / kPi : kStripResultant;
-    return factor * load * (beta - std::sin(beta) * std::cos(t1 + t2));
+    const double share = constants == SurchargeConstants::Pressure ? 2.0 * load / kPi : kStripResultant * load;
+    return share * (beta - std::sin(beta) * std::cos(t1 + t2));
 }
 
 double surchargeLoadPressure(const SurchargeLoad& load, double h, double z) {

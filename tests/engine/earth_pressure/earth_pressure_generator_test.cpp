@@ -277,19 +277,33 @@ TEST(GeneratedEarthPressure, SupportAtTheTopGivesAFlatStartWithoutDividingByZero
 }
 
 TEST(GeneratedEarthPressure, SlopeNotBelowPhiWarnsForEachLayerAboveTheExcavation) {
-    EarthPressureRun run(1);
-    auto p = wallProblem(1, 2, 120, 24, 10, {{4, 60, 0.07, 0, 30, 0}, {4, 300, 0.07, 0, 30, 0}});
-    p.soil.earth.beta = 30;
-    run.generate(p);
+    struct Case {
+        const char* name;
+        std::vector<LayerSpec> layers;
+        int warnings;
+    };
+    const std::vector<Case> cases = {
+        // Layers 1 and 2 are above the excavation, layer 3 is not.
+        {"two layers above H", {{4, 60, 0.07, 0, 30, 0}, {4, 300, 0.07, 0, 30, 0}}, 2},
+        // The excavation layer's top lies within the tolerance above H: still above it.
+        {"top just above H", {{4, 119.999995, 0.07, 0, 30, 0}, {4, 300, 0.07, 0, 30, 0}}, 2},
+        {"top at H", {{4, 120, 0.07, 0, 30, 0}, {4, 300, 0.07, 0, 30, 0}}, 1},
+    };
     const std::string warning = "      THE BACKFILL SLOPE ANGLE SHOULD BE LESS THAN THE 'INTERNAL FRICTION ANGLE OF SAND.";
     auto count = [&](const std::string& text) {
         int n = 0;
         for (const std::string& l : linesOf(text)) n += l == warning;
         return n;
     };
-    EXPECT_EQ(count(run.report()), 2);  // layers 1 and 2 are above the excavation, layer 3 is not
-    EXPECT_EQ(count(run.notes()), 2);
-    expectThreeDigits(rowAt(run.rows(), 60).total, 0.07 * 60 / 3.0, "level-ground Ka kept");
+    for (const Case& c : cases) {
+        EarthPressureRun run(1);
+        auto p = wallProblem(1, 2, 120, 24, 10, c.layers);
+        p.soil.earth.beta = 30;
+        run.generate(p);
+        EXPECT_EQ(count(run.report()), c.warnings) << c.name;
+        EXPECT_EQ(count(run.notes()), c.warnings) << c.name;
+        expectThreeDigits(rowAt(run.rows(), 60).total, 0.07 * 60 / 3.0, std::string(c.name) + ": level-ground Ka kept");
+    }
 }
 
 TEST(GeneratedEarthPressure, ReportSectionsAsLaidOut) {
@@ -412,12 +426,7 @@ TEST(GeneratedEarthPressure, FaultsAreDataErrors) {
         return wallProblem(1, mode, h, ni, 10, layers);
     };
     const LayerSpec sand{4, 300, 0.07, 0, 30, 0};
-    std::vector<LayerSpec> thin;  // 21 layers of 10, cut twice more by H and the water table
-    for (int i = 1; i <= 21; ++i) thin.push_back({4, 10.0 * i, 0.07, 0, 30, 0});
-    ProblemInput tooMany = base(105, thin);
-    tooMany.soil.earth.dwb = 55;
     const std::vector<Case> cases = {
-        {"more than 21 layers after subdivision", tooMany, {}, "MORE THAN 21 LAYERS"},
         {"zero free height", base(0, {sand}), {}, "FREE HEIGHT"},
         {"zero wall length", base(120, {sand}, 2, 0), {}, "WALL LENGTH"},
         {"free height at the profile bottom", base(300, {sand}, 2, 40), {}, "EXCAVATION LEVEL"},
@@ -435,6 +444,29 @@ TEST(GeneratedEarthPressure, FaultsAreDataErrors) {
             EXPECT_NE(std::string(e.what()).find(c.words), std::string::npos) << c.name << ": " << e.what();
         }
     }
+}
+
+// More than 21 layers after subdivision: the method's message ends the report
+// of the soil data and the run stops with nothing more to report.
+TEST(GeneratedEarthPressure, OverflowWritesItsMessageAfterTheSoilReport) {
+    std::vector<LayerSpec> thin;  // 20 layers of 10, cut twice more by H and the water table
+    for (int i = 1; i <= 20; ++i) thin.push_back({4, 10.0 * i, 0.07, 0, 30, 0});
+    auto p = wallProblem(1, 2, 105, 24, 10, thin);
+    p.soil.earth.dwb = 55;
+    EarthPressureRun run(1);
+    try {
+        run.generate(p);
+        ADD_FAILURE() << "no error";
+    } catch (const DataError& e) {
+        EXPECT_STREQ(e.what(), "");
+    }
+    run.ctx.reportFile.flush();
+    const auto report = linesOf(run.report());
+    const std::vector<std::string> tail = {"", "", "     EXECUTION HAS BEEN TERMINATED BECAUSE SUBDIVISION OF",
+                                           "     A LAYER HAS LED TO CREATION OF MORE THAN 20 LAYERS."};
+    ASSERT_GE(report.size(), tail.size());
+    EXPECT_EQ(std::vector<std::string>(report.end() - 4, report.end()), tail);
+    EXPECT_GE(findLine(report, "      *                SOIL INFORMATION                *"), 0);
 }
 
 TEST(GeneratedEarthPressure, StopAfterTheSoilReportWhenNoLayerStartsAtTheExcavation) {

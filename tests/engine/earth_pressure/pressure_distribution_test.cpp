@@ -70,12 +70,14 @@ TEST(LayerResultants, SandClayAndTensionZone) {
     EXPECT_NEAR(sand.z1, 60, 1e-12);
     EXPECT_NEAR(sand.z2, 80, 1e-12);
 
-    // Sand below water with overburden at its top: buoyant weight.
-    WorkingLayer wet = layer(40, 80, 0.07, 0, 30, 2.0);
+    // Sand below water with overburden at its top: buoyant weight; t^2 is
+    // formed before it multiplies 0.5 gamma'.
+    const double t = 77.3;
+    WorkingLayer wet = layer(40, t, 0.07, 0, 30, 2.0);
     wet.belowWater = true;
-    computeLayerResultants(wet, 0, 120, gw, none, 120, 2);
-    EXPECT_NEAR(wet.pa1, 2.0 * wet.ka * 80, 1e-9);
-    EXPECT_NEAR(wet.pa2, 0.5 * (0.07 - gw) * 80 * 80 * wet.ka, 1e-9);
+    computeLayerResultants(wet, 0, 40 + t, gw, none, 120, 2);
+    EXPECT_NEAR(wet.pa1, 2.0 * wet.ka * t, 1e-9);
+    EXPECT_EQ(wet.pa2, 0.5 * (0.07 - gw) * (t * t) * wet.ka * 1.0);
 
     // Clay (phi = 0, c = 2) from the surface: tension down to 2c / gamma.
     const double c = 2.0, g = 0.07, h = 120;
@@ -102,16 +104,45 @@ TEST(LayerResultants, SandClayAndTensionZone) {
     EXPECT_THROW(computeLayerResultants(weightless, 0, h, gw, none, h, 3), DataError);
 }
 
-TEST(LayerResultants, SurchargeForceOfTenSlices) {
+TEST(LayerResultants, SurchargeForceOfTenSlicesPerLoad) {
     CurrentSurcharge s;
+    s.point = 500;
     s.line = 100;
-    s.x = 60;  // m = 0.5 > 0.4: the factor 1.273
-    double expected = 0;
-    for (int k = 1; k <= 10; ++k) expected += 12 * lineLoadPressure(100, 60, 120, 12.0 * k, SurchargeConstants::LayerResultant);
-    EXPECT_NEAR(surchargeLayerForce(s, 120, 0, 120), expected, 1e-12);
+    s.x = 60;  // m = 0.5 > 0.4: the factor 1.273 for the line load
+    const double ztop = 7.3, t = 33.7, h = 120;
+    // Each load in turn adds its ten slices to the force, slice s at ztop + s t / 10.
+    double expected = 2.5;
+    for (int k = 1; k <= 10; ++k) expected += t / 10 * pointLoadPressure(500, 60, h, ztop + k * t / 10);
+    for (int k = 1; k <= 10; ++k)
+        expected += t / 10 * lineLoadPressure(100, 60, h, ztop + k * t / 10, SurchargeConstants::LayerResultant);
+    EXPECT_EQ(addSurchargeForce(2.5, s, h, ztop, t), expected);
 
+    s.point = 0;
     s.line = 0.9e-4;  // 1.0E-4 or less: too small to count
-    EXPECT_EQ(surchargeLayerForce(s, 120, 0, 120), 0.0);
+    EXPECT_EQ(addSurchargeForce(2.5, s, h, ztop, t), 2.5);
+}
+
+// F sums the trapezoids of the rows above the excavation over the nominal
+// step: (P1 before + P1) x 0.5 x (1/s), with 1/s = 0.05 in SI units.
+TEST(PressureTable, ForceAboveTheExcavationUsesTheNominalStep) {
+    SoilProfile profile;
+    profile.layers = {layer(0, 3.0, 18.0, 0, 30, 10.0), layer(3.0, 5.0, 18.0, 0, 30, 10.0 + 18.0 * 3.0)};
+    profile.excavationLayer = 1;
+    TableInput in;
+    in.units = 2;
+    in.freeHeight = 3.0;
+    in.wallLength = 8.0;
+    in.waterTable = in.excavationWater = 1.0e6;
+    in.gammaW = 9.81;
+    in.q = 10.0;
+    in.excavationOverburden = 10.0 + 18.0 * 3.0;
+    const PressureTable table = buildPressureTable(profile, in, SurchargePressure({}, 0, 0));
+    ASSERT_EQ(table.rows.size(), 161u);
+    ASSERT_EQ(table.excavationRow, 60);
+    double force = 0;
+    for (int k = 1; k <= table.excavationRow; ++k)
+        force += (table.rows[k - 1].total + table.rows[k].total) * 0.5 * (1.0 / 20);
+    EXPECT_EQ(table.forceAboveExcavation, force);
 }
 
 }  // namespace

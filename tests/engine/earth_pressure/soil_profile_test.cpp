@@ -130,13 +130,14 @@ TEST(Overburden, EffectiveBelowWaterAndTotalForUndrainedWithUserCoefficient) {
 TEST(WaterPressure, HydrostaticResultantsOfDrainedLayersAboveTheExcavation) {
     const double gw = spc(0.036f);
     auto problem = wallProblem(1, 2, 120, 24, 10, {{4, 300, 0.07, 0, 30, 0}});
-    SoilProfile p = subdivide(inputLayers(problem), 120, 40, 0.9);  // 0, 40, 120
+    SoilProfile p = subdivide(inputLayers(problem), 117.3, 40, 0.9);  // 0, 40, 117.3
     computeOverburden(p, 0, 40, gw);
     ASSERT_TRUE(computeWaterPressures(p, 40, gw));
     const WorkingLayer& l = p.layers[1];
+    const double t = l.thickness;
     EXPECT_DOUBLE_EQ(l.pw1, 0.0);  // its top is at the water table
-    EXPECT_NEAR(l.pw2, 0.5 * gw * 80 * 80 * 0.9, 1e-9);
-    EXPECT_NEAR(l.zw2, 40 + 160.0 / 3, 1e-9);
+    EXPECT_EQ(l.pw2, 0.5 * gw * (t * t) * 0.9);  // t^2 formed first
+    EXPECT_NEAR(l.zw2, 40 + 2 * 77.3 / 3, 1e-9);
     EXPECT_DOUBLE_EQ(p.layers[0].pw2, 0.0);
 
     // Water table below the excavation: nothing to report.

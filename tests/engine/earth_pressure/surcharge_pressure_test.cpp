@@ -65,6 +65,10 @@ TEST(SurchargeFormulas, MatchHandCalculations) {
         }
         EXPECT_NEAR(got, c.expected, 1e-6 * std::fabs(c.expected) + 1e-12) << c.name;
     }
+    // The strip's share 2 Q / 3.1416 is formed in that order.
+    const double pi = static_cast<double>(3.1416f);
+    const double t1 = std::atan(4.0 / 5), t2 = std::atan(6.0 / 5);
+    EXPECT_EQ(stripLoadPressure(20, 5, 2, 5), 2 * 20.0 / pi * ((t2 - t1) - std::sin(t2 - t1) * std::cos(t1 + t2)));
     // The straddling strip has t1 < 0 and the columns at m = 0.4 really differ.
     EXPECT_LT(std::atan((0.5 - 1.0) / 3.0), 0.0);
     EXPECT_GT(std::fabs(pointNear(100, 10, 0.5) - pointFar(100, 10, 0.4, 0.5)), 0.01);
