@@ -65,7 +65,7 @@ void writeModificationFactors(fortran::FormattedWriter& out, const std::vector<P
     if (factors.empty()) return;
     out.write("(/,/,6X,\"REDUCTION FACTORS FOR CLOSELY-SPACED WALL ELEMENTS\",/,/,"
               "\"      DEPTH     P-FACTOR     Y-FACTOR        \")");
-    for (const PyModFactor& f : factors) out.write("(4X,F7.2,7X,F6.2,7X,F6.2)", {f.depth, f.pMult, f.yMult});
+    for (const PyModFactor& f : factors) out.write("(F7.2,F6.2,F6.2)", {f.depth, f.pMult, f.yMult});
 }
 
 }  // namespace korvex::py

@@ -109,14 +109,13 @@ public:
         checkFriction(s);
         const FrictionAngles f(s.phi, kFullPi);
         const WedgeTerms t = wedgeTerms(f, s.b);
-        const double cb = s.c * s.b;
         const auto rate = [&](double x) {
             const double r = x / s.b;
-            return sandFactors(r).a * s.gamma * s.b * s.b * (r * r * t.c1 + r * t.d) + 3.0 * cb + s.gamma * s.b * x +
-                   0.5 * s.c * x;
+            return sandFactors(r).a * s.gamma * s.b * s.b * (r * r * t.c1 + r * t.d) + 3.0 * s.c * s.b +
+                   s.gamma * s.b * x + 0.5 * s.c * x;
         };
         return steppedEquivalentDepth(kEquivalentDepthSteps, t.xr, resistance, rate,
-                                      kDeepFactorA * s.gamma * s.b * t.e * s.x + 9.0 * cb);
+                                      kDeepFactorA * s.gamma * s.b * t.e * s.x + 9.0 * s.c * s.b);
     }
 
     double activeOffset(const CurveSite& s) const override {

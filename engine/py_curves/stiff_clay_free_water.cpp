@@ -61,7 +61,7 @@ public:
                                          kDeepFactor * s.c * s.b);
         const double y50 = s.e50 * s.b;
         const double a = piecewiseLinear(kChartDepths, kChartFactors, xm / s.b);
-        writeStiffClayHeading(report, s, side, ca, "(8X,F10.2,6X,F10.3,3(1X,D10.2),D12.4)");
+        writeStiffClayHeading(report, s, side, ca, "(F10.2,F10.3,3(1X,D10.2),D12.4)");
         BranchPoints raw{};
         for (size_t k = 1; k < 13; ++k) raw[k].y = raw[k - 1].y + 0.5 * a * y50;
         raw[13].y = 10.0 * a * y50;

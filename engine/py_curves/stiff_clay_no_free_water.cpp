@@ -24,7 +24,7 @@ public:
                               ? xm * s.gamma * s.b + 2.0 * s.c * s.b
                               : std::min(3.0 * ca * s.b + s.gamma * s.b * xm + 0.5 * ca * xm, 9.0 * s.c * s.b);
         const double y50 = 2.5 * s.e50 * s.b;
-        writeStiffClayHeading(report, s, side, ca, "(8X,F10.2,6X,F10.3,3D10.2,D12.4)");
+        writeStiffClayHeading(report, s, side, ca, "(F10.2,F10.3,3D10.2,D12.4)");
         writeDeflectionResistanceHeading(report);
         BranchPoints raw{};
         for (size_t k = 1; k < 15; ++k) raw[k].y = 16.0 * y50 * kFractions[k - 1];

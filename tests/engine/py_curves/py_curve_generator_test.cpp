@@ -128,6 +128,15 @@ TEST_F(PyCurveGeneratorTest, UserCurvesComeFirstWithTheirMultipliers) {
     EXPECT_TRUE(curves[1].generated);
 }
 
+TEST_F(PyCurveGeneratorTest, ModificationFactorRowsFollowTheirHeading) {
+    input.soil.layers = {uniformLayer(1, 600, {0.04, 7.3, 0, 0.0123, 100, 0})};
+    input.pyMods = {{120, 0.8, 1}, {480, 0.5, 1.25}};
+    run();
+    EXPECT_NE(report().find("      DEPTH     P-FACTOR     Y-FACTOR        \n 120.00  0.80  1.00\n 480.00  0.50  1.25\n"),
+              std::string::npos)
+        << report();
+}
+
 TEST_F(PyCurveGeneratorTest, ZeroWidthEndsTheRunNamingTheLayer) {
     input.soil.layers = {uniformLayer(1, 600, {0.04, 7.3, 0, 0.0123, 100, 0})};
     input.soil.earth.wp = 0;

@@ -111,6 +111,24 @@ TEST(StiffClayWithFreeWater, DeeperLayerAveragesCohesionOverItsCurves) {
     }
 }
 
+TEST(StiffClays, ValueLineOfTheBranchHeading) {
+    struct Case {
+        std::unique_ptr<SoilModel> model;
+        const char* line;
+    };
+    Case cases[] = {
+        {makeStiffClayWithFreeWater(), "\n     12.00    12.000   0.10D+02   0.10D+02   0.40D-01  0.5000D-02\n"},
+        {makeStiffClayWithoutFreeWater(), "\n     12.00    12.000  0.10D+02  0.10D+02  0.40D-01  0.5000D-02\n"},
+    };
+    for (Case& c : cases) {
+        ReportSink sink;
+        const CurveSite s = claySite(12.0, 10.0, 0.005);
+        c.model->beginCurve(s);
+        c.model->branch(s, Side::Excavation, 0.0, sink.report());
+        EXPECT_TRUE(sink.contains(c.line)) << sink.text.str();
+    }
+}
+
 TEST(StiffClays, ZeroE50EndsTheRun) {
     for (auto make : {makeStiffClayWithFreeWater, makeStiffClayWithoutFreeWater})
         EXPECT_THROW(excavationBranch(*make(), claySite(10.0, 10.0, 0.0)), DataError);
