@@ -38,7 +38,7 @@ public:
         const WedgeTerms t = wedgeTerms(f, s.b);
         const auto rate = [&](double x) {
             const double r = x / s.b;
-            return sandFactors(r).a * s.gamma * s.b * s.b * (r * r * t.c1 + r * t.d);
+            return sandFactors(r).a * s.gamma * (s.b * s.b) * (r * r * t.c1 + r * t.d);
         };
         return steppedEquivalentDepth(kEquivalentDepthSteps, t.xr, resistance, rate,
                                       kDeepFactorA * s.gamma * s.b * t.e * s.x);

@@ -111,7 +111,7 @@ public:
         const WedgeTerms t = wedgeTerms(f, s.b);
         const auto rate = [&](double x) {
             const double r = x / s.b;
-            return sandFactors(r).a * s.gamma * s.b * s.b * (r * r * t.c1 + r * t.d) + 3.0 * s.c * s.b +
+            return sandFactors(r).a * s.gamma * (s.b * s.b) * (r * r * t.c1 + r * t.d) + 3.0 * s.c * s.b +
                    s.gamma * s.b * x + 0.5 * s.c * x;
         };
         return steppedEquivalentDepth(kEquivalentDepthSteps, t.xr, resistance, rate,

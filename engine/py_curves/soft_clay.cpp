@@ -27,7 +27,7 @@ public:
         if (c <= 0.0) return 0.0;
         const double gb = s.gamma * s.b;
         const double xr = 6.0 * c * s.b / (0.5 * c + gb);
-        const double fr = gb * xr * xr / 2.0 + 3.0 * c * s.b * xr + c * xr * xr / 4.0;
+        const double fr = gb * (xr * xr) / 2.0 + 3.0 * c * s.b * xr + c * (xr * xr) / 4.0;
         if (resistance > fr) return xr + (resistance - fr) / (9.0 * c * s.b);
         const double a = c / 4.0 + gb / 2.0;
         const double lin = 3.0 * c * s.b;
