@@ -101,6 +101,7 @@ int runEngine(int interfaceCode, const std::filesystem::path& workDir) {
     }
 
     RunContext ctx;
+    ctx.started = analysisTime();
     ctx.workDir = workDir;
     ctx.version = names.version;
     ctx.dataPath = names.data;

@@ -55,8 +55,13 @@ std::vector<EarthPressureRow> applyEarthPressure(RunContext& ctx, const ProblemI
     return rows;
 }
 
-std::vector<EarthPressureLoad> loadsForCurveGenerator(const std::vector<EarthPressureRow>& rows) {
+// The curve generator sees the generated distribution only: a distribution
+// given by the user (KEP = 1) acts on the wall but leaves the curves as they
+// are without earth pressure.
+std::vector<EarthPressureLoad> loadsForCurveGenerator(const Control& control,
+                                                      const std::vector<EarthPressureRow>& rows) {
     std::vector<EarthPressureLoad> loads;
+    if (!control.generateEarthPressure()) return loads;
     for (const EarthPressureRow& r : rows) loads.push_back({r.depth, r.total});
     return loads;
 }
@@ -68,9 +73,13 @@ StationArray carriedDeflections(const std::vector<double>& carried, int ni) {
 }
 
 // The wall's full rigidity at an end station: the half value the distribution
-// rule took off there is put back unless a moment-stiffness curve set the EI.
+// rule took off there is put back unless a moment-stiffness curve set the EI,
+// or the rigidity goes on past that station (a section above the top), which
+// then already holds both halves.
 double fullRigidity(const StationTables& t, const StationArray& replaced, int station) {
-    return replaced[station] != 0 ? t.ei[station] : t.ei[station] + t.eiEndHalves[station];
+    const int outside = station == 0 ? -1 : station + 1;
+    if (replaced[station] != 0 || t.ei[outside] != 0) return t.ei[station];
+    return t.ei[station] + t.eiEndHalves[station];
 }
 
 void storeResults(RunContext& ctx, const std::vector<StationResult>& rows, const StationArray& y) {
@@ -95,7 +104,7 @@ void analyseProblem(RunContext& ctx, const ProblemInput& input) {
     const std::vector<EarthPressureRow> earthPressure = applyEarthPressure(ctx, input, echo, tables);
     if (dataBeyondTip(tables) != 0) throw DataError(messages::kDataBeyondEnd);
     const std::vector<SoilCurve> curves =
-        setUpSoilCurves(ctx, input, echo, loadsForCurveGenerator(earthPressure));
+        setUpSoilCurves(ctx, input, echo, loadsForCurveGenerator(input.control, earthPressure));
 
     checkMomentStiffnessCurves(input.meiCurves, wall.ni);
     StationArray replaced(wall.ni);

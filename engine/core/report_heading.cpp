@@ -87,7 +87,7 @@ void writeProblemHeading(RunContext& ctx, const Control& control, const std::str
     if (ctx.problem > 1) ctx.report.write("(/)");
     writeBanner(ctx);
     writeFileNames(ctx);
-    writeDateAndTime(ctx.report, analysisTime());
+    writeDateAndTime(ctx.report, ctx.started);
     writeTitleLine(ctx, control, title);
     writeProgramControl(ctx, control);
 }

@@ -5,6 +5,7 @@
 
 #include "core/fortran_format.h"
 
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -53,6 +54,7 @@ struct RunContext {
     int units = 1;
     int problem = 0;
     std::string runTitle;
+    std::tm started{};  // date and time of the call, shown in every problem's heading
     int resultsBlockCount = 1;
     CarriedState carried;
     std::vector<ResultRow> results;  // results block of the last analysed problem
