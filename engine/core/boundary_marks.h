@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/analysis_model.h"
+#include "core/capacities.h"
 
 #include <vector>
 
@@ -27,8 +28,6 @@ struct BoundaryConditions {
     double deflection(size_t k) const { return k < deflections.size() ? deflections[k] : 0.0; }
     double slope(size_t k) const { return k < slopes.size() ? slopes[k] : 0.0; }
 };
-
-inline constexpr size_t kMaxRestraints = 20;
 
 // Checks the records (at most 20, stations not decreasing, none above
 // station -1, none below NI + 2) and sets the marks. Throws DataError.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/analysis_model.h"
+#include "core/capacities.h"
 
 #include <vector>
 
@@ -15,7 +16,6 @@ struct SoilCurve {
     std::vector<CurvePoint> points;
 };
 
-inline constexpr size_t kMaxCurves = 63;
 
 // A user curve for the solution. Throws DataError for a curve of fewer than two
 // points or with two equal consecutive deflections.

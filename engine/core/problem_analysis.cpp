@@ -2,6 +2,7 @@
 
 #include "core/beam_results.h"
 #include "core/boundary_marks.h"
+#include "core/capacities.h"
 #include "core/curve_setup.h"
 #include "core/data_messages.h"
 #include "core/earth_pressure_loads.h"
@@ -14,8 +15,6 @@
 
 namespace korvex {
 namespace {
-
-constexpr int kMaxIncrements = 407;
 
 void checkWall(const Wall& wall) {
     if (wall.ni > kMaxIncrements) throw DataError(messages::kTooMuchData);

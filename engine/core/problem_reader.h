@@ -9,21 +9,10 @@
 #pragma once
 
 #include "core/analysis_model.h"
+#include "core/capacities.h"
 #include "core/list_reader.h"
 
 namespace korvex {
-
-// Capacities of the engine's tables.
-inline constexpr int kMaxIncrements = 407;
-inline constexpr int kStationMargin = 3;  // stations -3 .. NI + 3
-inline constexpr int kMaxCurvePoints = 34;
-inline constexpr int kMaxEarthPressurePoints = 2000;
-inline constexpr int kMaxMeiPoints = 100;
-inline constexpr int kMaxMeiCurves = 20;
-inline constexpr int kMaxTiebacks = 20;
-inline constexpr int kMaxPyMods = 51;
-inline constexpr int kMaxSurcharges = 20;
-inline constexpr int kMaxLayers = 20;
 
 class ProblemReader {
 public:
