@@ -3,15 +3,15 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <stdexcept>
 
 namespace korvex::fortran {
-namespace {
 
-struct Node {
+namespace detail {
+
+struct FormatNode {
     enum class Kind { Group, Integer, Fixed, Exponent, Text, Literal, Blanks, Slash, Scale };
     Kind kind = Kind::Literal;
     int repeat = 1;
@@ -19,8 +19,14 @@ struct Node {
     int decimals = 0;  // d of F, E, D; m of I
     char letter = 'E';
     std::string literal;
-    std::vector<Node> children;
+    std::vector<FormatNode> children;
 };
+
+}  // namespace detail
+
+namespace {
+
+using Node = detail::FormatNode;
 
 class Parser {
 public:
@@ -293,8 +299,11 @@ std::string formatF(double value, int width, int decimals) {
     char buf[512];
     // A minus sign is kept for a negative value that rounds to zero; negative zero has none.
     const bool negative = value < 0.0;
-    std::snprintf(buf, sizeof buf, "%s%.*f", negative ? "-" : "", decimals, std::fabs(value));
-    std::string s(buf);
+    buf[0] = '-';
+    char* const start = negative ? buf + 1 : buf;
+    const auto written = std::to_chars(start, buf + sizeof buf, std::fabs(value), std::chars_format::fixed, decimals);
+    if (written.ec != std::errc()) return stars(width);
+    std::string s(buf, written.ptr);
     if (static_cast<int>(s.size()) > width) {
         // The leading zero of a value below one is optional.
         const size_t zero = negative ? 1 : 0;
@@ -313,9 +322,10 @@ std::string formatE(double value, int width, int decimals, int scale, char lette
         digits.assign(static_cast<size_t>(significant), '0');
     } else {
         char buf[64];
-        std::snprintf(buf, sizeof buf, "%.*e", significant - 1, std::fabs(value));
+        const auto written =
+            std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, significant - 1);
         // buf: d.ddde±xx
-        std::string b(buf);
+        std::string b(buf, written.ptr);
         const size_t e = b.find('e');
         for (size_t i = 0; i < e; ++i)
             if (b[i] != '.') digits += b[i];
@@ -350,6 +360,16 @@ std::vector<std::string> formatLines(std::string_view format, const std::vector<
     return Executor(values).run(root);
 }
 
+FormatCache::FormatCache() = default;
+FormatCache::~FormatCache() = default;
+
+const detail::FormatNode& FormatCache::parsed(std::string_view format) {
+    auto found = formats_.find(format);
+    if (found == formats_.end())
+        found = formats_.emplace(std::string(format), std::make_unique<Node>(Parser(format).parse())).first;
+    return *found->second;
+}
+
 std::vector<std::string> formatLines(std::string_view format, std::initializer_list<Value> values) {
     return formatLines(format, std::vector<Value>(values));
 }
@@ -359,7 +379,7 @@ void FormattedWriter::write(std::string_view format, std::initializer_list<Value
 }
 
 void FormattedWriter::write(std::string_view format, const std::vector<Value>& values) {
-    for (const std::string& l : formatLines(format, values)) *out_ << l << '\n';
+    for (const std::string& l : Executor(values).run(formats_.parsed(format))) *out_ << l << '\n';
 }
 
 std::string listReal(double value) {

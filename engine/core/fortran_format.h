@@ -11,6 +11,8 @@
 #pragma once
 
 #include <initializer_list>
+#include <map>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -55,6 +57,22 @@ std::string formatE(double value, int width, int decimals, int scale = 0, char l
 // Shortest decimal text that reads back to the same double ("1.5", "1e-07").
 std::string listReal(double value);
 
+namespace detail {
+struct FormatNode;
+}
+
+// Formats parsed once and kept for the writer's lifetime: a report writes the
+// same few formats for every station and curve point.
+class FormatCache {
+public:
+    FormatCache();
+    ~FormatCache();
+    const detail::FormatNode& parsed(std::string_view format);
+
+private:
+    std::map<std::string, std::unique_ptr<detail::FormatNode>, std::less<>> formats_;
+};
+
 // A text file written line by line with formats.
 class FormattedWriter {
 public:
@@ -70,6 +88,7 @@ public:
 
 private:
     std::ostream* out_;
+    FormatCache formats_;
 };
 
 }  // namespace korvex::fortran
