@@ -80,6 +80,9 @@ TEST(ProblemAnalysis, DataErrorsEndTheRunWithTheirMessage) {
     disorder.restraints = "1 5 0 0\n1 4 0 0\n";
     Data beyond;
     beyond.section = "0 11 1 1E9";
+    Data curves64;
+    curves64.nPy = 64;
+    for (int i = 0; i < 64; ++i) curves64.pyCurves += std::to_string(i / 7) + " 2 1 1\n-1 10\n1 -10\n";
     Data onePoint;
     onePoint.nPy = 1;  // two points at the same deflection
     onePoint.pyCurves = "5 2 1 1\n0 0\n0 -5\n";
@@ -87,6 +90,7 @@ TEST(ProblemAnalysis, DataErrorsEndTheRunWithTheirMessage) {
          {ErrorCase{"restraints", tooMany, "\n\n     TOO MUCH DATA FOR AVAILABLE STORAGE\n\n\n"},
           ErrorCase{"order", disorder, "\n\n     ERROR STOP -- STATIONS NOT IN ORDER\n"},
           ErrorCase{"beyond", beyond, "\n\n     ERROR -- NON-ZERO TABLE 4 DATA BEYOND END\n"},
+          ErrorCase{"64 curves", curves64, "\n\n     TOO MUCH DATA FOR AVAILABLE STORAGE\n\n\n"},
           ErrorCase{"curve", onePoint,
                     "     ERROR -- THE P-Y CURVE AT STATION 5 NEEDS AT LEAST TWO POINTS WITH DIFFERENT DEFLECTIONS\n"}}) {
         const AnalysisRun r(c.data);
