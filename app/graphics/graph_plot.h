@@ -104,6 +104,10 @@ public:
     QString XCaption2, XUnits2, YCaption2, YUnits2;
     QString XCaption3, XUnits3, YCaption3, YUnits3;
     bool XOnTop = true;
+    // Graph title, drawn centred at the top or the bottom of the page when
+    // not empty; set by the graph window's title dialog.
+    QString Title;
+    bool TitleOnTop = false;
 
 private:
     using TCurveArray = std::vector<std::unique_ptr<TLine>>;
