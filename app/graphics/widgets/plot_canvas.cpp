@@ -114,7 +114,7 @@ TPlotScene TPlotCanvas::Scene(const TPlotLayout& layout) const {
 void TPlotCanvas::Render(QPainter& painter, const QRect& page, int px, int py) const {
     TPlotScene scene = Scene(LayOutPlot(graph_, page, AxisFontHeight(graph_, painter.device()), px, py));
     scene.Printing = true;
-    if (legend_->isVisible() && width() > 0 && height() > 0) {
+    if (!legend_->isHidden() && width() > 0 && height() > 0) {
         scene.LegendBoxAt = QPointF(double(legend_->x()) / width(), double(legend_->y()) / height());
     }
     DrawPlot(painter, scene);
