@@ -65,6 +65,11 @@ void TTableGrid::CommitPendingEdit() {
     if (editor_ && state() == QAbstractItemView::EditingState) commitData(editor_);
 }
 
+void TTableGrid::DiscardPendingEdit() {
+    if (editor_ && state() == QAbstractItemView::EditingState)
+        closeEditor(editor_, QAbstractItemDelegate::RevertModelCache);
+}
+
 // As wide as the row labels and all columns, as tall as the header and the
 // rows on show; a scroll bar is added where not everything is on show.
 QSize TTableGrid::sizeHint() const {

@@ -26,6 +26,8 @@ public:
     // Whether the widget is the grid or its cell editor (not a control laid
     // over a cell).
     bool HoldsTextFocus(const QWidget* widget) const { return widget && (widget == this || widget == editor_); }
+    // Closes the editor without handing its text to the cell.
+    void DiscardPendingEdit();
     // At most ten data rows are on show; more rows scroll.
     QSize sizeHint() const override;
 

@@ -1,6 +1,7 @@
 #include "framework/widgets/table_windows.h"
 
-#include "framework/widgets/table_form.h"
+#include "framework/grid_table_chart.h"
+#include "framework/widgets/table_chart_form.h"
 
 #include <QEventLoop>
 #include <QMdiArea>
@@ -48,7 +49,10 @@ void ShowModeless(std::unique_ptr<TTableForm> form, QWidget& from) {
 }
 }  // namespace
 
-std::unique_ptr<TTableForm> CreateTableForm(TGridTable& table) { return std::make_unique<TTableForm>(table); }
+std::unique_ptr<TTableForm> CreateTableForm(TGridTable& table) {
+    if (auto* chartTable = dynamic_cast<TGridTableChart*>(&table)) return std::make_unique<TTableChartForm>(*chartTable);
+    return std::make_unique<TTableForm>(table);
+}
 
 void ShowTableWindow(TGridTable& table, QWidget& from) {
     if (TTableForm* open = TTableForm::Of(table)) {
