@@ -82,6 +82,19 @@ TCurveChart::TCurveChart()
     }
 }
 
+// A flat curve gets a left axis from 0.9 to 1.1 times its value; row
+// indices on the bottom axis are shown as whole numbers.
+void TCurveChart::ScaleAxes(const QList<QPointF>& points, bool xFromColumn, bool flat) {
+    ScaleToData(*bottom_, points, XOf);
+    bottom_->setLabelFormat(xFromColumn ? LabelFormat(bottom_->min(), bottom_->max()) : QStringLiteral("%.0f"));
+    const qreal level = points.isEmpty() ? 0 : points.front().y();
+    if (flat)
+        left_->setRange(std::min(0.9 * level, 1.1 * level), std::max(0.9 * level, 1.1 * level));
+    else
+        ScaleToData(*left_, points, YOf);
+    SetLabelFormat(*left_);
+}
+
 void TCurveChart::Plot(const TGridTableChart& table) {
     const int columns = table.VisibleColumnCount();
     if (columns == 0) return;
@@ -103,14 +116,7 @@ void TCurveChart::Plot(const TGridTableChart& table) {
     }
     bottom_->setTitleText(x ? x->CaptionLine(0) : QStringLiteral("N"));
     left_->setTitleText(y.CaptionLine(0));
-    ScaleToData(*bottom_, points, XOf);
-    bottom_->setLabelFormat(x ? LabelFormat(bottom_->min(), bottom_->max()) : QStringLiteral("%.0f"));
-    const qreal level = points.isEmpty() ? 0 : points.front().y();
-    if (flat)
-        left_->setRange(std::min(0.9 * level, 1.1 * level), std::max(0.9 * level, 1.1 * level));
-    else
-        ScaleToData(*left_, points + secondPoints, YOf);
-    SetLabelFormat(*left_);
+    ScaleAxes(points + secondPoints, x != nullptr, flat);
     bottom_->setReverse(table.InvertedXAxis());
     left_->setReverse(table.InvertedYAxis());
 }

@@ -28,6 +28,8 @@ public:
     QValueAxis& LeftAxis() const { return *left_; }
 
 private:
+    void ScaleAxes(const QList<QPointF>& points, bool xFromColumn, bool flat);
+
     QLineSeries* curve_;
     QLineSeries* second_;
     QValueAxis* bottom_;
