@@ -127,9 +127,9 @@ void TMainForm::UpdateDataMenu() {
     set("DataTieback", p.UseTiebacks);
     set("DataRestraints", p.UseRestraints && tables);
     set("DataPYMod", p.UsePYMod && tables);
-    set("DataExtPY", p.UseExtPY && factories_.chartTable);
+    set("DataExtPY", p.UseExtPY && tables);
     set("DataSprings", p.UseSprings);
-    set("DataMEI", p.UseMEI && factories_.chartTable);
+    set("DataMEI", p.UseMEI && tables);
     set("ToolSoilLayers", generated && !p.LongTerm && tables);
     set("ToolStageOption", !p.LongTerm && factories_.stagedDialog);
 }

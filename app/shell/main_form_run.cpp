@@ -85,11 +85,18 @@ void TMainForm::ShowProfile() {
 }
 
 void TMainForm::Show3DView() {
-    if (factories_.view3d) ShowChild(QStringLiteral("View3D"), [this] { return factories_.view3d(*project_, nullptr); });
+    if (factories_.view3d) ShowChild(QStringLiteral("View3D"), [this] { return factories_.view3d(*project_, graphs_, nullptr); });
 }
 
 void TMainForm::ExportGraphs() {
-    if (factories_.exportGraphs) factories_.exportGraphs(graphs_, this);
+    // The export positions follow the graph commands: p-y, deflection, shear,
+    // moment, net reaction, earth pressure, earth pressure combined.
+    static const char* const commands[] = {"GraphPY",       "GraphDeflection", "GraphShear",   "GraphMoment",
+                                           "GraphReaction", "GraphPressure",   "GraphCombined"};
+    const auto available = [this](int position) {
+        return position >= 0 && position < 7 && actions_[QLatin1String(commands[position])]->isEnabled();
+    };
+    if (factories_.exportGraphs) factories_.exportGraphs(graphs_, available, this);
 }
 
 }  // namespace korvex::app
