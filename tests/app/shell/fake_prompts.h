@@ -49,9 +49,10 @@ private:
 struct TShellFixture {
     QTemporaryDir folder;
     TFakePrompts* prompts = new TFakePrompts;
-    TMainForm form{std::unique_ptr<TUserPrompts>(prompts), TWindowFactories{}};
+    TMainForm form;
 
-    TShellFixture() {
+    explicit TShellFixture(TWindowFactories windows = {})
+        : form(std::unique_ptr<TUserPrompts>(prompts), std::move(windows)) {
         QDir(folder.path()).mkdir(QStringLiteral("bin"));
         form.SetProgramFolder(ProgramFolder());
         form.StartUp({});

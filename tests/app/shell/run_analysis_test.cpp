@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QMdiArea>
 #include <gtest/gtest.h>
 
 namespace korvex::app::test {
@@ -35,6 +36,18 @@ TEST(RunAnalysisTest, ShortAndLongTermExampleRunsAndBuildsItsGraphs) {
     EXPECT_TRUE(Enabled(shell.form, "CompEditOutput"));
     EXPECT_TRUE(Enabled(shell.form, "CompEditNotes"));
     EXPECT_FALSE(QFileInfo::exists(shell.ProgramFolder() + QStringLiteral("/names.dat")));
+}
+
+TEST(RunAnalysisTest, GraphCommandsOpenTheirWindowsOnceResultsExist) {
+    TShellFixture shell(AvailableWindowFactories());
+    shell.InstallEngine();
+    shell.form.OpenNamedFile(shell.CopyExample(QStringLiteral("cantilever_short_long_term_english.rw5d")));
+    shell.form.CompRunClick();
+
+    for (const char* command : {"GraphPY", "GraphDeflection", "GraphMoment", "GraphShear", "GraphDMS"})
+        EXPECT_TRUE(Enabled(shell.form, command)) << command;
+    shell.form.findChild<QAction*>(QStringLiteral("GraphMoment"))->trigger();
+    EXPECT_EQ(shell.form.findChild<QMdiArea*>()->subWindowList().size(), 1);
 }
 
 TEST(RunAnalysisTest, MissingEngineLibraryIsReportedAndLeavesNoRunFileList) {
