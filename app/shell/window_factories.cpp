@@ -4,7 +4,6 @@
 #include "framework/widgets/table_windows.h"
 #include "graphics/widgets/export_dialog.h"
 #include "graphics/widgets/plot_form.h"
-#include "views/deformed_shape_form.h"
 #include "views/profile_form.h"
 #include "views/view3d_form.h"
 

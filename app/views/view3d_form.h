@@ -7,6 +7,7 @@
 #pragma once
 
 #include "views/camera_drag.h"
+#include "views/deformed_shape_form.h"
 #include "views/scene_dimensions.h"
 #include "views/scene_renderer.h"
 #include "views/scene_types.h"
@@ -19,7 +20,6 @@
 namespace korvex::app {
 
 class TActivationWatch;
-class TDeformedShapeForm;
 class TGraphSet;
 class TglWindow;
 class TProgramData;
