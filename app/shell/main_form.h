@@ -108,6 +108,7 @@ private:
     void LongTermClick();
     // main_form_data.cpp
     void ShowChild(const QString& key, const std::function<QWidget*()>& create);
+    QSize InitialSize(const QWidget& widget) const;
     void ShowDataForm(const QString& key, const std::function<TDataForm*()>& create);
     void ShowTable(TGridTable& table);
     void CloseTableWindow(TGridTable& table);

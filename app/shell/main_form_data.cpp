@@ -13,7 +13,17 @@ namespace {
 
 QString TableKey(const TGridTable& table) { return QStringLiteral("Table%1").arg(quintptr(&table)); }
 
+// Windows that draw (graphs, profile, 3-D view) ask for little room of their
+// own; they open over two thirds of the work area, others at their natural size.
+QSize DrawingWindowSize(const QMdiArea& area) { return {area.width() * 2 / 3, area.height() * 3 / 4}; }
+
 }  // namespace
+
+QSize TMainForm::InitialSize(const QWidget& widget) const {
+    const QSize hint = widget.sizeHint();
+    if (hint.width() < 300 || hint.height() < 200) return DrawingWindowSize(*mdi_);
+    return hint.boundedTo(mdi_->size());
+}
 
 void TMainForm::ShowChild(const QString& key, const std::function<QWidget*()>& create) {
     if (QMdiSubWindow* existing = children_.value(key)) {
@@ -25,6 +35,7 @@ void TMainForm::ShowChild(const QString& key, const std::function<QWidget*()>& c
     widget->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* window = mdi_->addSubWindow(widget);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->resize(InitialSize(*widget));
     children_.insert(key, window);
     window->show();
     mdi_->setActiveSubWindow(window);
