@@ -1,5 +1,6 @@
 #include "shell/data_forms.h"
 
+#include "framework/korvex_settings.h"
 #include "project/program_data.h"
 #include "project/project_tables.h"
 
@@ -200,7 +201,11 @@ TOptionsForm::TOptionsForm(TProgramData& project, QString& editorPath, QWidget* 
 
 void TOptionsForm::ShowValues() { path_->setText(editorPath_); }
 
-void TOptionsForm::WriteValues() { editorPath_ = path_->text(); }
+// The editor is saved at once so that every window opens files with it.
+void TOptionsForm::WriteValues() {
+    editorPath_ = path_->text();
+    TKorvexSettings()->setValue(kWordProcessorKey, editorPath_);
+}
 
 // Programs on this desktop carry no extension; any existing file may be chosen.
 void TOptionsForm::Browse() {

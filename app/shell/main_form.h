@@ -9,7 +9,7 @@
 #include "project/project_tables.h"
 #include "shell/data_form.h"
 #include "shell/recent_files.h"
-#include "shell/text_editor.h"
+#include "framework/widgets/word_processor.h"
 #include "shell/user_prompts.h"
 #include "shell/window_factories.h"
 

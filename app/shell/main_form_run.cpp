@@ -67,7 +67,7 @@ void TMainForm::UpdateResultCommands() {
 }
 
 void TMainForm::OpenInEditor(const QString& fileName) {
-    if (!OpenInTextEditor(EditorPath, fileName))
+    if (!OpenInWordProcessor(EditorPath, fileName))
         prompts_->Information(QStringLiteral("An error occurred in running the Word Processor"));
 }
 

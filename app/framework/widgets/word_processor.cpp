@@ -1,24 +1,22 @@
 #include "framework/widgets/word_processor.h"
 
+#include "framework/korvex_settings.h"
+
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QProcess>
-#include <QSettings>
 #include <QUrl>
 
 namespace korvex::app {
 
-namespace {
-QString WordProcessor() {
-    QSettings settings(QStringLiteral("Vandre"), QStringLiteral("KORVEX"));
-    settings.beginGroup(QStringLiteral("2015.5.21"));
-    return settings.value(QStringLiteral("Word Processor")).toString();
+bool OpenInWordProcessor(const QString& editor, const QString& fileName) {
+    const QString file = QFileInfo(fileName).absoluteFilePath();
+    if (editor.isEmpty()) return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+    return QProcess::startDetached(editor, {file});
 }
-}  // namespace
 
 bool OpenInWordProcessor(const QString& fileName) {
-    const QString editor = WordProcessor();
-    if (editor.isEmpty()) return QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
-    return QProcess::startDetached(editor, {fileName});
+    return OpenInWordProcessor(TKorvexSettings()->value(kWordProcessorKey).toString(), fileName);
 }
 
 }  // namespace korvex::app
