@@ -56,6 +56,7 @@ void TMainForm::UpdateStageDisplay() {
     statusBar()->showMessage(
         staged ? QStringLiteral("Construction Stage Number: ") + QString::number(project_->CurrentStage) : QString());
     stageMenu_->menuAction()->setVisible(staged);
+    UpdateStageButtons();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -22,9 +22,11 @@
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QToolBar;
 
 namespace korvex::app {
 
+class T3DForm;
 class TProgramData;
 
 class TMainForm : public QMainWindow {
@@ -71,6 +73,7 @@ private:
     void CreateDataMenu();
     void CreateOptionsMenu();
     void CreateStageMenu();
+    void CreateStageButtons(QToolBar* bar);
     void CreateComputationMenu();
     void CreateGraphicsMenu();
     void CreateWindowMenu();
@@ -89,6 +92,17 @@ private:
     void UpdateCurrentStage();
     void CopyPreviousStage();
     void StagedDialog(bool modal);
+    bool WriteCurrentStage();
+    void LoadCurrentStage();
+    void ApplyStageCount(int count);
+    void WriteEveryStage(int oldCount);
+    void UpdateStageButtons();
+    // main_form_view3d.cpp
+    T3DForm* View3D() const;
+    void Show3DView();
+    void Create3DMenu();
+    void Create3DButtons(QToolBar* bar);
+    void Update3DCommands(const T3DForm* view);
     // main_form_file.cpp
     bool AskToSaveChanges();
     void NewProject();
@@ -115,6 +129,7 @@ private:
     bool CommitActiveDataForm();
     void ActiveChildChanged(QMdiSubWindow* now);
     void CloseChildWindows();
+    void CloseDataWindows();
     TDataForm::TOpenTable TableOpener();
     void TitleClick();
     void WallPropertiesClick();
@@ -134,7 +149,6 @@ private:
     void EditOutputClick();
     void ShowGraph(TGraphPlot& graph);
     void ShowProfile();
-    void Show3DView();
     void ExportGraphs();
 
     TProjectTables tables_;
@@ -151,7 +165,7 @@ private:
     QPointer<QMdiSubWindow> lastActive_;
     bool restoringActive_ = false;
     QMenu *fileMenu_ = nullptr, *stageMenu_ = nullptr, *windowMenu_ = nullptr;
-    QMenu *soilMenu_ = nullptr, *distMenu_ = nullptr, *earthMenu_ = nullptr;
+    QMenu *soilMenu_ = nullptr, *distMenu_ = nullptr, *earthMenu_ = nullptr, *view3dMenu_ = nullptr;
     QList<QAction*> recentActions_;
     QAction* recentSeparator_ = nullptr;
 };

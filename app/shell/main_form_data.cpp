@@ -96,6 +96,18 @@ void TMainForm::CloseChildWindows() {
     children_.clear();
 }
 
+// The data windows and table editors close, writing their values; the
+// drawing windows stay.
+void TMainForm::CloseDataWindows() {
+    for (auto child = children_.begin(); child != children_.end();) {
+        QMdiSubWindow* window = child.value();
+        const bool data = window && (qobject_cast<TDataForm*>(window->widget()) ||
+                                     child.key().startsWith(QLatin1String("Table")));
+        if (data && !window->close()) delete window;
+        child = data ? children_.erase(child) : std::next(child);
+    }
+}
+
 void TMainForm::TitleClick() {
     ShowDataForm(QStringLiteral("Title"), [this] { return new TTitleForm(*project_); });
 }

@@ -1,6 +1,7 @@
 // The menus and the tool bar of the main window, and the states their
 // items take each time a menu opens.
 #include "project/program_data.h"
+#include "project/stage_files.h"
 #include "shell/main_form.h"
 
 #include <QActionGroup>
@@ -39,6 +40,7 @@ void TMainForm::CreateMenus() {
     CreateComputationMenu();
     CreateGraphicsMenu();
     CreateWindowMenu();
+    Create3DMenu();
     CreateHelpMenu();
 }
 
@@ -347,6 +349,20 @@ void TMainForm::CreateToolBar() {
     button("GraphReaction", QStringLiteral("Net Reaction Diagram"));
     button("GraphDMS", QStringLiteral("DMV Diagrams"));
     button("GraphPressure", QStringLiteral("Pressure Diagram"));
+    CreateStageButtons(bar);
+    Create3DButtons(bar);
+}
+
+void TMainForm::CreateStageButtons(QToolBar* bar) {
+    bar->addSeparator();
+    for (int stage = 1; stage <= kMostStages; ++stage) {
+        const QByteArray name = QByteArrayLiteral("ToolStage") + QByteArray::number(stage);
+        QAction* button = Act(name.constData(), QStringLiteral("Stage Const. %1").arg(stage), nullptr);
+        button->setCheckable(true);
+        connect(button, &QAction::triggered, this, [this, stage] { SelectStage(stage); });
+        bar->addAction(button);
+    }
+    UpdateStageButtons();
 }
 
 }  // namespace korvex::app

@@ -63,6 +63,7 @@ void TMainForm::UpdateResultCommands() {
     actions_["CompViewGeometry"]->setEnabled(graphs && factories_.profile);
     actions_["ToolProfile"]->setEnabled(static_cast<bool>(factories_.profile));
     actions_["Comp3DView"]->setEnabled(static_cast<bool>(factories_.view3d));
+    Update3DCommands(View3D());
     UpdateDataMenu();
 }
 
@@ -82,10 +83,6 @@ void TMainForm::ShowGraph(TGraphPlot& graph) {
 void TMainForm::ShowProfile() {
     if (factories_.profile)
         ShowChild(QStringLiteral("Profile"), [this] { return factories_.profile(*project_, nullptr); });
-}
-
-void TMainForm::Show3DView() {
-    if (factories_.view3d) ShowChild(QStringLiteral("View3D"), [this] { return factories_.view3d(*project_, graphs_, nullptr); });
 }
 
 void TMainForm::ExportGraphs() {

@@ -21,8 +21,9 @@ struct TWindowFactories {
     std::function<QWidget*(TGraphPlot&, QWidget*)> plot;
     std::function<QWidget*(TProgramData&, QWidget*)> profile;
     std::function<QWidget*(TProgramData&, const TGraphSet&, QWidget*)> view3d;
-    // The staged-construction dialog, modal from the menu, modeless from the tool bar.
-    std::function<void(TProgramData&, QWidget*, bool modal)> stagedDialog;
+    // The staged-construction dialog, modal from the menu, modeless from the
+    // tool bar; OK hands the chosen number of stages to `apply`.
+    std::function<void(const TProgramData&, QWidget*, bool modal, std::function<void(int)> apply)> stagedDialog;
     // The export of graphs; the graph at an export position is offered when available.
     std::function<void(TGraphSet&, std::function<bool(int)> available, QWidget*)> exportGraphs;
 };
