@@ -216,6 +216,7 @@ void TMainForm::UpdateOptionsMenu() {
 
 void TMainForm::CreateStageMenu() {
     stageMenu_ = menuBar()->addMenu(QStringLiteral("&Stage Construction"));
+    stageMenu_->setObjectName(QStringLiteral("StageMenu"));
     for (int stage = 1; stage <= 5; ++stage) {
         QAction* action = stageMenu_->addAction(QStringLiteral("Stage &%1").arg(stage));
         action->setObjectName(QStringLiteral("Stage%1").arg(stage));

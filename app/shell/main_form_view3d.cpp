@@ -67,6 +67,7 @@ void TMainForm::Show3DView() {
 
 void TMainForm::Create3DMenu() {
     view3dMenu_ = menuBar()->addMenu(QStringLiteral("Show 3DView"));
+    view3dMenu_->setObjectName(QStringLiteral("View3DMenu"));
     for (const TSwitchItem& item : kSwitchItems) {
         QAction* action = view3dMenu_->addAction(QLatin1String(item.caption));
         action->setObjectName(SwitchName(item.group));
