@@ -38,6 +38,22 @@ TEST(RunAnalysisTest, ShortAndLongTermExampleRunsAndBuildsItsGraphs) {
     EXPECT_FALSE(QFileInfo::exists(shell.ProgramFolder() + QStringLiteral("/names.dat")));
 }
 
+TEST(RunAnalysisTest, StagedExampleRunsEveryStageAndGraphsOneCurvePerStage) {
+    TShellFixture shell;
+    shell.InstallEngine();
+    const QString data = shell.CopyExample(QStringLiteral("staged_excavation_layered_si.rw5d"));
+    shell.form.OpenNamedFile(data);
+    shell.form.findChild<QAction*>(QStringLiteral("ToolStage2"))->trigger();
+
+    shell.form.CompRunClick();
+
+    EXPECT_TRUE(shell.prompts->messages.contains(kCompleted)) << shell.prompts->messages.join('\n').toStdString();
+    ASSERT_TRUE(shell.form.ResultsAvailable());
+    for (TGraphPlot* graph : shell.form.Graphs().DepthGraphs())
+        EXPECT_EQ(graph->CurveCount(kMainCurves), 3) << graph->objectName().toStdString();
+    EXPECT_EQ(shell.form.Project().CurrentStage, 2);
+}
+
 TEST(RunAnalysisTest, GraphCommandsOpenTheirWindowsOnceResultsExist) {
     TShellFixture shell(AvailableWindowFactories());
     shell.InstallEngine();

@@ -6,6 +6,8 @@
 #include "project/stage_files.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QMdiArea>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -110,6 +112,19 @@ TEST(StagesTest, SelectingAStageShowsItsDataAndKeepsTheEditsOfTheStageLeft) {
     EXPECT_EQ(s.Project().Title, QStringLiteral("Staged excavation, sheet pile in sand and clay"));
     // Only the side file holds the edit, so the project still asks to be saved.
     EXPECT_TRUE(s.Project().IsModified());
+}
+
+TEST(StagesTest, DataWindowsCloseIntoTheirOwnStageBeforeAnotherIsShown) {
+    TStagedShell s;
+    s.Open(kStaged);
+    s.Action(QStringLiteral("DataTitle"))->trigger();
+    ASSERT_EQ(s.Form().findChild<QMdiArea*>()->subWindowList().size(), 1);
+
+    s.Select(2);
+
+    EXPECT_EQ(s.Project().Title, QStringLiteral(" Stage No : 2"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(s.Form().findChild<QMdiArea*>()->subWindowList().isEmpty());
 }
 
 TEST(StagesTest, UpdatingTheCurrentStageLeavesTheProjectModified) {
