@@ -32,13 +32,13 @@ TEST(BreakDepths, ExcavationAndWaterTableOnceEach) {
 TEST(Subdivision, CutsLayersAtTheBreaks) {
     const LayerSpec sand{4, 0, 0.07, 0, 30, 0};
     auto layers = [&](std::vector<double> bottoms) {
-        std::vector<LayerSpec> specs;
+        std::vector<LayerSpec> layerList;
         for (double b : bottoms) {
             LayerSpec l = sand;
             l.bottom = b;
-            specs.push_back(l);
+            layerList.push_back(l);
         }
-        return inputLayers(wallProblem(1, 2, 0, 10, 1, specs));
+        return inputLayers(wallProblem(1, 2, 0, 10, 1, layerList));
     };
     struct Case {
         const char* name;
