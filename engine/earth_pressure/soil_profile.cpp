@@ -68,11 +68,13 @@ SoilProfile subdivide(const std::vector<WorkingLayer>& input, double freeHeight,
         WorkingLayer layer = j < input.size() ? input[j] : endMarker;
         layer.ztop = ztop;
         layer.m = m;
-        if (!(layer.thickness > 0.0)) break;
+        // Every record of the table is taken, the end of the list included
+        // (its record is the top of the virtual layer below the profile).
         if (static_cast<int>(profile.layers.size()) >= capacity) {
             profile.overflow = true;
             break;
         }
+        if (!(layer.thickness > 0.0)) break;
         profile.layers.push_back(layer);
         const double zbot = layer.ztop + layer.thickness;
         while (k < breaks.size()) {

@@ -57,7 +57,7 @@ struct SoilProfile {
     double bottom = 0;          // depth of the bottom of the profile (top of a virtual last layer)
     int excavationLayer = -1;   // index of the layer whose top lies at the excavation level; -1 when none
     int waterTableLayer = -1;   // index of the layer whose top lies at the backfill water table; -1 when none
-    bool overflow = false;      // more than kMaxWorkingLayers layers would be needed
+    bool overflow = false;      // the layers and the end of the list need more than kMaxWorkingLayers records
 
     int layersAboveExcavation() const { return excavationLayer < 0 ? 0 : excavationLayer; }
 };

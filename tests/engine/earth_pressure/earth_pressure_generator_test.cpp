@@ -446,27 +446,30 @@ TEST(GeneratedEarthPressure, FaultsAreDataErrors) {
     }
 }
 
-// More than 21 layers after subdivision: the method's message ends the report
-// of the soil data and the run stops with nothing more to report.
+// More than 20 layers after subdivision (the end of the list needs the 21st
+// record): the method's message ends the report of the soil data and the run
+// stops with nothing more to report.
 TEST(GeneratedEarthPressure, OverflowWritesItsMessageAfterTheSoilReport) {
-    std::vector<LayerSpec> thin;  // 20 layers of 10, cut twice more by H and the water table
+    std::vector<LayerSpec> thin;  // 20 layers of 10, cut once by H and once more by a water table at 55
     for (int i = 1; i <= 20; ++i) thin.push_back({4, 10.0 * i, 0.07, 0, 30, 0});
-    auto p = wallProblem(1, 2, 105, 24, 10, thin);
-    p.soil.earth.dwb = 55;
-    EarthPressureRun run(1);
-    try {
-        run.generate(p);
-        ADD_FAILURE() << "no error";
-    } catch (const DataError& e) {
-        EXPECT_STREQ(e.what(), "");
+    for (double waterTable : {55.0, 1.0e6}) {  // 22 layers, or exactly 21
+        auto p = wallProblem(1, 2, 105, 24, 10, thin);
+        p.soil.earth.dwb = waterTable;
+        EarthPressureRun run(1);
+        try {
+            run.generate(p);
+            ADD_FAILURE() << "no error, water table " << waterTable;
+        } catch (const DataError& e) {
+            EXPECT_STREQ(e.what(), "");
+        }
+        run.ctx.reportFile.flush();
+        const auto report = linesOf(run.report());
+        const std::vector<std::string> tail = {"", "", "     EXECUTION HAS BEEN TERMINATED BECAUSE SUBDIVISION OF",
+                                               "     A LAYER HAS LED TO CREATION OF MORE THAN 20 LAYERS."};
+        ASSERT_GE(report.size(), tail.size());
+        EXPECT_EQ(std::vector<std::string>(report.end() - 4, report.end()), tail) << waterTable;
+        EXPECT_GE(findLine(report, "      *                SOIL INFORMATION                *"), 0);
     }
-    run.ctx.reportFile.flush();
-    const auto report = linesOf(run.report());
-    const std::vector<std::string> tail = {"", "", "     EXECUTION HAS BEEN TERMINATED BECAUSE SUBDIVISION OF",
-                                           "     A LAYER HAS LED TO CREATION OF MORE THAN 20 LAYERS."};
-    ASSERT_GE(report.size(), tail.size());
-    EXPECT_EQ(std::vector<std::string>(report.end() - 4, report.end()), tail);
-    EXPECT_GE(findLine(report, "      *                SOIL INFORMATION                *"), 0);
 }
 
 TEST(GeneratedEarthPressure, StopAfterTheSoilReportWhenNoLayerStartsAtTheExcavation) {

@@ -90,6 +90,11 @@ TEST(Subdivision, SplitLayersKeepTheirPropertiesAndOverflowIsFlagged) {
     const SoilProfile small = subdivide(input, 120, 200, 1.0, 2);
     EXPECT_TRUE(small.overflow);
     EXPECT_EQ(small.layers.size(), 2u);
+    // Three layers fill a table of three records: the end of the list has no room.
+    const SoilProfile full = subdivide(input, 120, 200, 1.0, 3);
+    EXPECT_TRUE(full.overflow);
+    EXPECT_EQ(full.layers.size(), 3u);
+    EXPECT_FALSE(subdivide(input, 120, 200, 1.0, 4).overflow);
 }
 
 TEST(InputLayers, TakeTopValuesAndRockHasNoUserCoefficient) {
