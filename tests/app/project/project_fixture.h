@@ -1,6 +1,7 @@
 // A project over freshly built tables, with a temporary folder for files.
 #pragma once
 
+#include "../table_rows.h"
 #include "framework/grid_table.h"
 #include "project/program_data.h"
 #include "project/project_tables.h"
@@ -37,16 +38,6 @@ protected:
         QByteArray bytes;
         for (const QString& line : lines) bytes += line.toLatin1() + "\r\n";
         return bytes;
-    }
-
-    static void SetRow(TGridTable& table, int row, const QList<long double>& values) {
-        if (table.RowCount() <= row) table.SetRowCount(row + 1);
-        for (int c = 0; c < values.size(); ++c) {
-            if (table.Column(c)->Kind() == TColumnKind::Float)
-                table.Cell(c, row).SetFloat(values[c]);
-            else if (table.Column(c)->Kind() != TColumnKind::Table)
-                table.Cell(c, row).SetInteger(static_cast<int>(values[c]));
-        }
     }
 
     QTemporaryDir dir;
