@@ -5,6 +5,7 @@
 #include "earth_pressure/pressure_distribution.h"
 #include "earth_pressure/soil_profile.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -50,7 +51,8 @@ struct Setup {
     int units = 1;
     int mode = 2;
     double h = 0, wa = 0, wp = 0;
-    double waterTable = 0, excavationWater = 0;
+    double waterTable = 0, excavationWater = 0;  // as given (reported)
+    double waterInSoil = 0;  // backfill water table for the computation: at the surface when above it
     double gammaW = 0;
     double q = 0, beta = 0, m = 1;
     double wallLength = 0;
@@ -65,6 +67,7 @@ Setup setUp(const ProblemInput& input) {
     s.wa = e.wa;
     s.wp = e.wp;
     s.waterTable = e.dwb;
+    s.waterInSoil = std::max(e.dwb, 0.0);
     s.excavationWater = e.dwe;
     s.gammaW = s.units == 2 ? kWaterUnitWeightSI : kWaterUnitWeightEnglish;
     s.q = input.soil.surface.q;
@@ -229,7 +232,7 @@ void generateEarthPressure(RunContext& ctx, const ProblemInput& input, const Sup
     CurrentSurcharge current{surface.pp, surface.pl, surface.ps, surface.x, surface.ws};
 
     // 2. Profile.
-    SoilProfile profile = subdivide(inputLayers(input), s.h, s.waterTable, s.m);
+    SoilProfile profile = subdivide(inputLayers(input), s.h, s.waterInSoil, s.m);
 
     // 3. Report of the input; the profile must reach below the excavation.
     writeWallInformation(ctx.report, s, labels);
@@ -247,10 +250,10 @@ void generateEarthPressure(RunContext& ctx, const ProblemInput& input, const Sup
 
     // 4. The per-layer result fields start cleared (WorkingLayer's initial values).
     // 5. Effective overburden and coefficients.
-    const double excavationOverburden = computeOverburden(profile, s.q, s.waterTable, s.gammaW);
+    const double excavationOverburden = computeOverburden(profile, s.q, s.waterInSoil, s.gammaW);
     ctx.carried.excavationOverburden = excavationOverburden;
     writeOverburden(ctx.report, profile, labels);
-    useTotalStressWithUserCoefficient(profile, s.waterTable, s.gammaW);
+    useTotalStressWithUserCoefficient(profile, s.waterInSoil, s.gammaW);
     computeCoefficients(ctx, profile, s.beta, s.h);
 
     // 6. Resultants, water pressures, the net-force check and the pressure table.
@@ -259,7 +262,7 @@ void generateEarthPressure(RunContext& ctx, const ProblemInput& input, const Sup
         computeLayerResultants(profile.layers[i], next.overburden, next.ztop, s.gammaW, current, s.h, i + 1);
     }
     writeResultants(ctx.report, profile, labels);
-    if (computeWaterPressures(profile, s.waterTable, s.gammaW)) writeWaterPressures(ctx.report, profile, labels);
+    if (computeWaterPressures(profile, s.waterInSoil, s.gammaW)) writeWaterPressures(ctx.report, profile, labels);
     if (netActiveForce(profile) < kNetForceLimit) {
         std::cerr << "Net active pressure is negative." << std::endl;
         ctx.report.write("(/,6X,A)", {"Net active pressure is negative."});
@@ -270,7 +273,7 @@ void generateEarthPressure(RunContext& ctx, const ProblemInput& input, const Sup
     in.trapezoid = s.mode == 3;
     in.freeHeight = s.h;
     in.wallLength = s.wallLength;
-    in.waterTable = s.waterTable;
+    in.waterTable = s.waterInSoil;
     in.excavationWater = s.excavationWater;
     in.q = s.q;
     in.gammaW = s.gammaW;

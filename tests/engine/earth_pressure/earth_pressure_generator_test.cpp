@@ -124,6 +124,20 @@ TEST(GeneratedEarthPressure, WaterTableGivesHydrostaticGradient) {
     EXPECT_EQ(report[title + 5], row);
 }
 
+// A water table above the ground is taken at the surface: the same
+// distribution and overburden as with the water table at the surface.
+TEST(GeneratedEarthPressure, WaterTableAboveTheGroundActsAtTheSurface) {
+    auto atSurface = wallProblem(1, 2, 120, 24, 10, {{4, 300, 0.07, 0, 30, 0}});
+    atSurface.soil.earth.dwb = 0;
+    auto above = atSurface;
+    above.soil.earth.dwb = -30;
+    EarthPressureRun surfaceRun(1), aboveRun(1);
+    surfaceRun.generate(atSurface);
+    aboveRun.generate(above);
+    EXPECT_EQ(aboveRun.read("BMWALL.001"), surfaceRun.read("BMWALL.001"));
+    EXPECT_EQ(aboveRun.ctx.carried.excavationOverburden, surfaceRun.ctx.carried.excavationOverburden);
+}
+
 TEST(GeneratedEarthPressure, ExcavationSideWaterReducesThePressureBelowTheExcavation) {
     EarthPressureRun run(2);
     auto p = wallProblem(2, 2, 4.0, 80, 0.1, {{4, 12.0, 19.0, 0, 30, 0}});
