@@ -30,9 +30,10 @@ struct SlopeStart {
     double dinv = 0, a = 0, b = 0, c = 0;
 };
 
-// Dinv / Dinv3 is the ratio of the pivot at the station before the slope to this
-// station's pivot; a zero pivot there makes the ratio zero rather than infinite.
-double pivotRatio(double dinv, double dinv3) { return dinv3 == 0 ? 0.0 : dinv / dinv3; }
+// x Dinv / Dinv3, evaluated left to right; Dinv / Dinv3 is the ratio of the pivot
+// at the station before the slope to this station's pivot, and a zero pivot
+// there makes the term zero rather than infinite.
+double scaledByPivotRatio(double x, double dinv, double dinv3) { return dinv3 == 0 ? 0.0 : x * dinv / dinv3; }
 
 }  // namespace
 
@@ -72,13 +73,12 @@ void BeamSolver::forward(const BeamSystem& s, const BoundaryConditions& bc) {
             C[i] = bc.deflection(k);
             break;
         case kAfterSlope: {
-            const double ratio = pivotRatio(dinv, saved.dinv);
-            const double denominator = 1.0 - (saved.b * B[i - 1] + saved.a - 1.0) * ratio;
+            const double denominator = 1.0 - scaledByPivotRatio(saved.b * B[i - 1] + saved.a - 1.0, dinv, saved.dinv);
             // A vanishing pivot of the combined equation is treated like a zero pivot D.
             const double g = denominator == 0 ? 0.0 : 1.0 / denominator;
             A[i] = g * A[i];
-            B[i] = g * (saved.b * A[i - 1] * ratio + B[i]);
-            C[i] = g * ((twoH * bc.slope(k) + saved.c + saved.b * C[i - 1]) * ratio + C[i]);
+            B[i] = g * (scaledByPivotRatio(saved.b * A[i - 1], dinv, saved.dinv) + B[i]);
+            C[i] = g * (scaledByPivotRatio(twoH * bc.slope(k) + saved.c + saved.b * C[i - 1], dinv, saved.dinv) + C[i]);
             ++k;
             break;
         }

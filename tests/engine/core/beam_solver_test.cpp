@@ -124,6 +124,58 @@ TEST(BeamSolver, CountsStationsBeyondTheAllowableDeflectionAndNotClosed) {
     EXPECT_GE(second.exceeding, 1);
 }
 
+// The forward recursion with a slope station, written out term by term in the
+// order of the method (x Dinv / Dinv3 from left to right), then back substitution.
+std::vector<double> literalSlopeSolution(const Wall& w, int slopeStation, double theta) {
+    const int n = w.ni;
+    const double h = w.h, h2 = h * h, h3 = h2 * h;
+    std::vector<double> A(n + 7), B(n + 7), C(n + 7), y(n + 7);
+    double dinv3 = 0, a3 = 0, b3 = 0, c3 = 0;
+    for (int i = -1; i <= n + 1; ++i) {
+        const size_t j = static_cast<size_t>(i + 3);
+        const auto F = [&](int s) { return w.f[s]; };
+        const auto G = [&](int s) { return h * w.p[s] + w.r[s]; };
+        const double a = F(i - 1) - 0.25 * h * G(i - 1), b = -2.0 * (F(i - 1) + F(i));
+        const double c = F(i - 1) + 4.0 * F(i) + F(i + 1) + 0.25 * h * (G(i - 1) + G(i + 1)) + h3 * w.s[i];
+        const double d = -2.0 * (F(i) + F(i + 1)), e = F(i + 1) - 0.25 * h * G(i + 1);
+        const double f = h3 * w.q[i] - 0.5 * h2 * (w.t[i - 1] - w.t[i + 1]);
+        const double E = a * B[j - 2] + b, D = a * A[j - 2] + E * B[j - 1] + c, dinv = -1.0 / D;
+        A[j] = e * dinv;
+        B[j] = (E * A[j - 1] + d) * dinv;
+        C[j] = (a * C[j - 2] + E * C[j - 1] - f) * dinv;
+        if (i == slopeStation - 1) {
+            dinv3 = dinv, a3 = A[j], b3 = B[j], c3 = C[j];
+            A[j] = 1, B[j] = 0, C[j] = -2.0 * h * theta;
+        } else if (i == slopeStation + 1) {
+            const double g = 1 / (1 - (b3 * B[j - 1] + a3 - 1) * dinv / dinv3);
+            A[j] = g * A[j];
+            B[j] = g * (b3 * A[j - 1] * dinv / dinv3 + B[j]);
+            C[j] = g * ((2.0 * h * theta + c3 + b3 * C[j - 1]) * dinv / dinv3 + C[j]);
+        }
+    }
+    for (size_t j = static_cast<size_t>(n + 4); j >= 2; --j) y[j] = A[j] * y[j + 2] + B[j] * y[j + 1] + C[j];
+    return y;
+}
+
+TEST(BeamSolver, SlopeRestraintFollowsTheRecursionOperationForOperation) {
+    Wall w(12, 60, 0);
+    for (int i = -1; i <= 13; ++i) {
+        w.f[i] = i < 0 || i > 12 ? 0 : 3.0e5 + 1.7e4 * i;
+        w.s[i] = 0.37 * i * i;
+        w.p[i] = 11.3 * (i % 3);
+        w.r[i] = 7.1 * (i % 4);
+        w.q[i] = 13.0 / (i + 2.5);
+        w.t[i] = 0.9 * (i % 5);
+    }
+    for (int station : {3, 5, 8}) {
+        w.restraints = {{2, station, 0, 0.0123}};
+        w.y = StationArray(12);
+        w.solve();
+        const std::vector<double> y = literalSlopeSolution(w, station, 0.0123);
+        for (int i = -1; i <= 13; ++i) EXPECT_EQ(w.y[i], y[static_cast<size_t>(i + 3)]) << station << " " << i;
+    }
+}
+
 // A slope specified where the station before it has a zero pivot (no
 // stiffness at all around the head) must still give finite deflections.
 TEST(BeamSolver, ZeroPivotBeforeASlopeStationGivesFiniteDeflections) {
