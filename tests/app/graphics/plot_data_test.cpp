@@ -182,6 +182,19 @@ TEST_F(PlotDataTest, ShortAndLongTermCurvesAreNamedAfterTheirCondition) {
     EXPECT_EQ(graphs_.Results()[1].EarthPressure[1].Depth, 15);
 }
 
+TEST_F(PlotDataTest, RunsInOtherUnitsAreUnscaledUnderTheSITitles) {
+    const QByteArray otherUnits = " 0\n 3 0\n 1 2 3\n"
+                                  "    0.0000E+00    0.5000E+00    0.0000E+00    0.1500E+04    0.0000E+00\n"
+                                  "    0.1200E+03    0.5000E-01    0.2400E+05    0.1500E+04   -0.5000E+02\n";
+    ASSERT_TRUE(graphs_.LoadPlotData(WriteFile(otherUnits), SIProject(), true));
+    ExpectPoint(graphs_.pltMom, kMainCurves, 0, 1, 24000, 120);
+    ExpectPoint(graphs_.pltShear, kMainCurves, 0, 1, 1500, 120);
+    EXPECT_EQ(graphs_.pltMom.XCaption, "Bending Moment (m-kN)");
+    EXPECT_EQ(graphs_.pltDef.YCaption, "Depth (m)");
+    EXPECT_EQ(graphs_.pltLM.YCaption, "Lateral Load (kN)");
+    for (TGraphPlot* graph : graphs_.Graphs()) EXPECT_EQ(graph->Units(), 3);
+}
+
 TEST_F(PlotDataTest, NothingOfAnEarlierRunSurvivesANewReading) {
     ASSERT_TRUE(graphs_.LoadPlotData(Fixture("two_stages_si.rw5p"), SIProject(), true));
     ASSERT_TRUE(graphs_.LoadPlotData(Fixture("one_problem_english.rw5p"), TPlotProject{}, true));
