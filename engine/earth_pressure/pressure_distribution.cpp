@@ -13,9 +13,11 @@ Coefficients earthPressureCoefficients(double phi, double beta) {
     c.rootKa = std::tan((45.0 - phi / 2.0) / kDegreesPerRadian);
     c.ka = c.rootKa * c.rootKa;
     if (beta != 0.0) {
-        if (std::fabs(beta) < phi) {
-            const double cb = std::cos(beta / kDegreesPerRadian);
-            const double cp = std::cos(phi / kDegreesPerRadian);
+        const double cb = std::cos(beta / kDegreesPerRadian);
+        const double cp = std::cos(phi / kDegreesPerRadian);
+        // A friction angle beyond 90 degrees (no real soil) can leave the root
+        // without a value even for |beta| < phi: that too keeps level ground.
+        if (std::fabs(beta) < phi && cb * cb >= cp * cp) {
             const double root = std::sqrt(cb * cb - cp * cp);
             c.ka = cb * (cb - root) / (cb + root);
             c.rootKa = std::sqrt(c.ka);

@@ -45,6 +45,14 @@ TEST(Coefficients, LevelAndSlopedBackfill) {
     }
 }
 
+TEST(Coefficients, AFrictionAngleBeyondNinetyDegreesNeverGivesNotANumber) {
+    // cos^2(100) < cos^2(120): the sloped form has no root; level-ground Ka is kept.
+    const Coefficients k = earthPressureCoefficients(120, 100);
+    EXPECT_TRUE(k.slopeTooSteep);
+    EXPECT_TRUE(std::isfinite(k.ka) && std::isfinite(k.rootKa));
+    EXPECT_NEAR(k.ka, tan2(-15), 1e-6);
+}
+
 WorkingLayer layer(double ztop, double t, double gamma, double c, double phi, double sv) {
     WorkingLayer l;
     l.ztop = ztop;
