@@ -40,11 +40,11 @@ struct Labels {
     std::string force;           // F4
     std::string forcePerLength;  // F4/L2
     std::string pressure;        // F4/L2**2
-    std::string unitWeight;      // F4/L2**3
+    std::string unitWeight;      // F4/L2**3, the cube piece "3  " with its two blanks
 };
 
 Labels labelsFor(const UnitWords& w) {
-    return {w.l3, w.f4, w.f4 + "/" + w.l2, w.f4 + "/" + w.l2 + "**2", w.f4 + "/" + w.l2 + "**3"};
+    return {w.l3, w.f4, w.f4 + "/" + w.l2, w.f4 + "/" + w.l2 + "**2", w.f4 + "/" + w.l2 + "**3  "};
 }
 
 struct Setup {

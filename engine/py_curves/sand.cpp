@@ -100,7 +100,7 @@ private:
     static void writeHeading(const CurveSite& s, Side side, const SandCurve& c, BranchReport r) {
         writeSideLine(r.out, side);
         r.out.write("(8X,\"DEPTH BELOW GS\",7X,\"DIAM\",8X,\"PHI\",\"GAMMA AVG\",6X,\"A\",6X,\"B\",6X,\"PCT\",6X,\"PCD\")");
-        r.out.write("(16X,A3,8X,A3,4X,\"DEG\",1X,A,14X,A,1X,A)",
+        r.out.write("(16X,A3,8X,A3,4X,\"DEG\",1X,A,12X,A,1X,A)",
                     {r.units.length, r.units.length, r.units.unitWeight, r.units.forcePerLength,
                      r.units.forcePerLength});
         r.out.write("(10X,F10.2,2(4X,F7.2),E9.2,2(2X,F5.2),2E9.2)",

@@ -171,7 +171,7 @@ private:
         writeSideLine(r.out, side);
         r.out.write("(5X,\"DEPTH\",6X,\"DIAM\",7X,\"PHI\",1X,\"GAMMA AVG\",9X,\"A\",9X,\"B\",7X,\"Puc\",6X,A)",
                     {"Pu\xED"});
-        r.out.write("(7X,A3,7X,A3,7X,\"DEG\",A,20X,A,A)",
+        r.out.write("(7X,A3,7X,A3,7X,\"DEG\",A,18X,A,A)",
                     {r.units.length, r.units.length, r.units.unitWeight, r.units.forcePerLength,
                      r.units.forcePerLength});
         r.out.write("(2F10.2,F10.1,E10.3,2F10.2,2E10.3)",

@@ -341,7 +341,7 @@ TEST(GeneratedEarthPressure, ReportSectionsAsLaidOut) {
         "      WIDTH FOR SOIL RESISTANCE, WP          =  0.600E+01 IN",
         "      DEPTH TO THE WATER TABLE AT BACKFILL   =  0.100E+07 IN",
         "      DEPTH TO THE WATER TABLE AT EXCAVATION =  0.100E+07 IN",
-        "      UNIT WEIGHT OF WATER                   =  0.360E-01 LBS/IN**3",
+        "      UNIT WEIGHT OF WATER                   =  0.360E-01 LBS/IN**3  ",
         "      SLOPE OF THE BACKFILL (deg.)           =  0.000E+00",
         "      MODIFICATION FOR ACTIVE EARTH PRESSURE =  0.100E+01",
         "",
@@ -417,7 +417,7 @@ TEST(GeneratedEarthPressure, SoilTableInSIAndNoneInOtherUnits) {
         const int units = findLine(report, "       NO.         M        kPa     DEG   kN/M^3  T OR F       M");
         ASSERT_GE(units, 0);
         EXPECT_EQ(report[units + 1], "         1      3.00       25.0     0.0   17.500     F      0.00");
-        EXPECT_GE(findLine(report, "      UNIT WEIGHT OF WATER                   =  0.981E+01  KN/ M**3"), 0);
+        EXPECT_GE(findLine(report, "      UNIT WEIGHT OF WATER                   =  0.981E+01  KN/ M**3  "), 0);
     }
     {
         EarthPressureRun run(3);
