@@ -65,6 +65,15 @@ TPlotForm::TPlotForm(TGraphPlot& plot, QWidget* parent)
 
 TPlotForm::~TPlotForm() = default;
 
+// The surface has its real size only once the window is first shown; the
+// legend placed at creation goes to the corner of that plot.
+void TPlotForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shownBefore_) return;
+    shownBefore_ = true;
+    LayOutAgain();
+}
+
 void TPlotForm::AddChoiceMenu(const QString& title, const std::vector<std::pair<QString, int>>& choices, int& setting,
                               bool relayout) {
     QMenu* menu = plotMenu_->addMenu(title);

@@ -51,6 +51,9 @@ public:
     // Applies a status list (one per curve): listed exactly when " yes : ".
     void ApplyCurveStatus(const QStringList& status);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void BuildMenu();
     void AddChoiceMenu(const QString& title, const std::vector<std::pair<QString, int>>& choices, int& setting, bool relayout);
@@ -66,6 +69,7 @@ private:
     QAction* showWall_ = nullptr;
     std::vector<QAction*> curveItems_;
     std::unique_ptr<QPrinter> printer_;
+    bool shownBefore_ = false;
 };
 
 }  // namespace korvex::app

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QListWidget>
 #include <QMenu>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -41,6 +42,26 @@ TEST_F(PlotFormTest, DepthGraphShowsOneLegendEntryAndMenuItemPerStage) {
     ASSERT_EQ(items.size(), kFixedPlotEntries + 2);
     EXPECT_EQ(items[kFixedPlotEntries]->text(), QStringLiteral("Stage: 1"));
     EXPECT_TRUE(items[kFixedPlotEntries + 1]->isChecked());
+}
+
+TEST_F(PlotFormTest, FixedPlotEntriesKeepTheirCaptionsAndOrder) {
+    TPlotForm form(graphs_.pltDef);
+    QStringList captions;
+    for (QAction* item : form.PlotMenu()->actions().mid(0, kFixedPlotEntries)) captions << item->text();
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("Show &Legend"), QStringLiteral("Show &Soil Layer"),
+                                     QStringLiteral("Show &Wall Geometry"), QStringLiteral("Show &Markers"),
+                                     QStringLiteral("&Font Size"), QStringLiteral("&Line Width"), QStringLiteral("&Graph Title"),
+                                     QStringLiteral("&Edit Legend"), QStringLiteral("&Active Curves"), QString(),
+                                     QStringLiteral("&Print..."), QStringLiteral("P&age Setup"), QStringLiteral("&Save To Disk..."),
+                                     QString()}));
+    QStringList markers;
+    for (QAction* item : form.PlotMenu()->actions()[3]->menu()->actions()) markers << item->text();
+    EXPECT_EQ(markers, (QStringList{QStringLiteral("&Never"), QStringLiteral("Every &Increment"), QStringLiteral("Every &2 Increments"),
+                                    QStringLiteral("Every &3 Incrments"), QStringLiteral("Every &5 Increments"),
+                                    QStringLiteral("Every &10 Incements")}));
+    const bool printer = !QPrinterInfo::availablePrinterNames().isEmpty();
+    EXPECT_EQ(form.PlotMenu()->actions()[10]->isEnabled(), printer);
+    EXPECT_EQ(form.PlotMenu()->actions()[11]->isEnabled(), printer);
 }
 
 TEST_F(PlotFormTest, AxisTitlesCarryTheUnitsOfTheRun) {
@@ -82,6 +103,16 @@ TEST_F(PlotFormTest, SavedBitmapHasTheChosenSizeAndShowsTheCurves) {
         for (int x = 0; x < saved.width(); ++x)
             if (saved.pixelColor(x, y) == QColor(0, 0, 255)) ++coloured;
     EXPECT_GT(coloured, 20) << "the second curve is drawn in blue";
+}
+
+TEST_F(PlotFormTest, LegendStartsAtTheBottomRightCornerOfTheShownPlot) {
+    TPlotForm form(graphs_.pltDef);
+    form.resize(800, 600);
+    form.show();
+    const QRect plot = form.Canvas()->CurrentLayout().Plot;
+    const QRect legend = form.Canvas()->Legend()->geometry();
+    EXPECT_NEAR(legend.right(), plot.right(), 1);
+    EXPECT_NEAR(legend.bottom(), plot.bottom(), 1);
 }
 
 TEST_F(PlotFormTest, ThreePanelGraphLaysOutThreePanelsWithTheLayerColumn) {
