@@ -37,7 +37,7 @@ TPlotLayout LayOutPlot(const TGraphPlot& graph, const QRect& page, int fontHeigh
     if (graph.ShowThree) {
         layout.PanelCount = 3;
         const int gap = 2 * h + px / 4;
-        const int width = (plot.width() - 4 * h - px / 2) / 3;
+        const int width = (plot.right() - plot.left() - 4 * h - px / 2) / 3;
         for (int i = 0; i < 3; ++i) {
             layout.Panels[static_cast<std::size_t>(i)] = QRect(plot.left() + i * (width + gap), plot.top(), width, plot.height());
         }

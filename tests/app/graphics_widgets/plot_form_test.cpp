@@ -123,6 +123,9 @@ TEST_F(PlotFormTest, ThreePanelGraphLaysOutThreePanelsWithTheLayerColumn) {
     EXPECT_EQ(layout.PanelCount, 3);
     EXPECT_LT(layout.Panels[0].right(), layout.Panels[1].left());
     EXPECT_LT(layout.Panels[2].right(), layout.LayerColumn.left());
+    const int width = (layout.Plot.right() - layout.Plot.left() - 4 * layout.H - layout.Px / 2) / 3;
+    EXPECT_EQ(layout.Panels[1].width(), width);
+    EXPECT_EQ(layout.Panels[1].left() - layout.Panels[0].left(), width + 2 * layout.H + layout.Px / 4);
 }
 
 }  // namespace
