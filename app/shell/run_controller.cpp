@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <optional>
 
 namespace korvex::app {
 namespace {
@@ -67,7 +68,14 @@ TRunOutcome TRunController::Run(const QString& dataFile) {
     }
     TPointSeparator point;
     TWorkingFolder here(programFolder_);
-    TRunFileList list(programFolder_, dataFile);
+    // A run file list that cannot be written is told to the user; no run takes place.
+    std::optional<TRunFileList> list;
+    try {
+        list.emplace(programFolder_, dataFile);
+    } catch (const EKorvexError& error) {
+        prompts_.Information(error.Message());
+        return TRunOutcome::NotRun;
+    }
     const TRunOutcome outcome = CallEngine();
     if (outcome == TRunOutcome::Refused)
         prompts_.Information(QStringLiteral("Computations can not be performed. Executable files are not consistent.\r"

@@ -78,6 +78,19 @@ TEST(RunAnalysisTest, MissingEngineLibraryIsReportedAndLeavesNoRunFileList) {
     EXPECT_FALSE(shell.form.ResultsAvailable());
 }
 
+TEST(RunAnalysisTest, RunFileListThatCannotBeWrittenIsReportedAndNotRun) {
+    TShellFixture shell;
+    shell.form.OpenNamedFile(shell.CopyExample(QStringLiteral("cantilever_sheet_pile_english.rw5d")));
+    shell.form.SetProgramFolder(shell.folder.filePath(QStringLiteral("missing")));
+    shell.prompts->messages.clear();
+
+    shell.form.CompRunClick();
+
+    ASSERT_EQ(shell.prompts->messages.size(), 1);
+    EXPECT_TRUE(shell.prompts->messages.first().startsWith(QStringLiteral("Cannot write the run file list")));
+    EXPECT_FALSE(QFileInfo::exists(shell.folder.filePath(QStringLiteral("cantilever_sheet_pile_english.rw5o"))));
+}
+
 TEST(RunAnalysisTest, UnsavedNewProjectWhoseNameIsCancelledIsNotRun) {
     TShellFixture shell;
     shell.InstallEngine();
