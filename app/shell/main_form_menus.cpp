@@ -332,7 +332,8 @@ void TMainForm::CreateToolBar() {
     bar->addSeparator();
     button("DataTitle", QStringLiteral("Title"));
     button("DataWallProperties", QStringLiteral("Wall Properties"));
-    button("DataWallConfiguration", QStringLiteral("Wall Configuration"));
+    // Unlike its menu item, the button stays enabled whatever the earth-pressure options.
+    tool("ToolWallConfiguration", QStringLiteral("Wall Configuration"), &TMainForm::WallConfigurationClick);
     tool("ToolSoilLayers", QStringLiteral("Soil Layers"), nullptr);
     connect(actions_["ToolSoilLayers"], &QAction::triggered, this, [this] { ShowTable(tables_.NewSoil()); });
     bar->addSeparator();
