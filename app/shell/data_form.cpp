@@ -29,6 +29,7 @@ TNumberField* TDataForm::AddField(QFormLayout* layout, const QString& caption, c
     label->setBuddy(field);
     layout->addRow(label, field);
     fields_ << field;
+    labels_ << label;
     connect(field, &QLineEdit::textEdited, this, [this] { project_.MarkModified(); });
     connect(field, &TNumberField::rejected, this, &TDataForm::rejected);
     return field;
@@ -42,11 +43,9 @@ QPushButton* TDataForm::AddTableButton(const QString& caption, TGridTable& table
 }
 
 void TDataForm::ShowUnits() {
-    for (TNumberField* field : fields_) {
-        field->SetUnits(project_.Units);
-        auto* layout = qobject_cast<QFormLayout*>(field->parentWidget()->layout());
-        if (!layout) continue;
-        if (auto* label = qobject_cast<QLabel*>(layout->labelForField(field))) label->setText(field->LabelText());
+    for (qsizetype i = 0; i < fields_.size(); ++i) {
+        fields_[i]->SetUnits(project_.Units);
+        labels_[i]->setText(fields_[i]->LabelText());
     }
 }
 

@@ -11,6 +11,7 @@
 
 class QCheckBox;
 class QFormLayout;
+class QLabel;
 class QPushButton;
 
 namespace korvex::app {
@@ -52,6 +53,7 @@ protected:
 private:
     TOpenTable openTable_;
     QList<TNumberField*> fields_;
+    QList<QLabel*> labels_;  // the caption of the field at the same position
 };
 
 }  // namespace korvex::app

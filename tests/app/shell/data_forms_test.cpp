@@ -5,6 +5,7 @@
 #include "shell/data_forms.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -55,6 +56,18 @@ TEST(DataFormsTest, EnglishDepthsAreShownInFeetAndLoadsPerSquareFoot) {
     TWallPropertiesForm properties(f.project, {});
     properties.ShowValues();
     EXPECT_EQ(Fields(properties).at(2)->text(), QStringLiteral("20"));
+}
+
+TEST(DataFormsTest, EveryWallConfigurationCaptionCarriesItsEnglishUnit) {
+    TFormFixture f;
+    f.project.Units = 1;
+    TWallConfigurationForm form(f.project);
+    form.ShowValues();
+    QStringList captions;
+    for (const QLabel* label : form.findChildren<QLabel*>()) captions << label->text();
+    EXPECT_TRUE(captions.contains(QStringLiteral("&Free Height of Wall, H (ft)")));
+    EXPECT_TRUE(captions.contains(QStringLiteral("Uniform Distributed Load at the top of backfill side  (lbs/ft^2)")));
+    EXPECT_TRUE(captions.contains(QStringLiteral("Slope of the backfill, Beta (deg.)")));
 }
 
 TEST(DataFormsTest, UserEarthPressureDisablesTheGeneratedPressureFields) {
