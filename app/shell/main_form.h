@@ -121,7 +121,8 @@ private:
     void SetUnits(int system);
     void LongTermClick();
     // main_form_data.cpp
-    void ShowChild(const QString& key, const std::function<QWidget*()>& create);
+    // Shows a child window, created on first use and restored if minimised.
+    void ShowChild(const QString& key, const std::function<QWidget*()>& create, bool maximised = false);
     QSize InitialSize(const QWidget& widget) const;
     void ShowDataForm(const QString& key, const std::function<TDataForm*()>& create);
     void ShowTable(TGridTable& table);

@@ -25,8 +25,9 @@ QSize TMainForm::InitialSize(const QWidget& widget) const {
     return hint.boundedTo(mdi_->size());
 }
 
-void TMainForm::ShowChild(const QString& key, const std::function<QWidget*()>& create) {
+void TMainForm::ShowChild(const QString& key, const std::function<QWidget*()>& create, bool maximised) {
     if (QMdiSubWindow* existing = children_.value(key)) {
+        if (existing->isMinimized()) existing->showNormal();
         mdi_->setActiveSubWindow(existing);
         return;
     }
@@ -37,7 +38,10 @@ void TMainForm::ShowChild(const QString& key, const std::function<QWidget*()>& c
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->resize(InitialSize(*widget));
     children_.insert(key, window);
-    window->show();
+    if (maximised)
+        window->showMaximized();
+    else
+        window->show();
     mdi_->setActiveSubWindow(window);
 }
 

@@ -77,7 +77,8 @@ void TMainForm::EditNotesClick() { OpenInEditor(ResultFileName(project_->FileNam
 void TMainForm::EditOutputClick() { OpenInEditor(ResultFileName(project_->FileName, ".rw5o")); }
 
 void TMainForm::ShowGraph(TGraphPlot& graph) {
-    if (factories_.plot) ShowChild(graph.objectName(), [&] { return factories_.plot(graph, nullptr); });
+    // A graph opens maximised in the work area.
+    if (factories_.plot) ShowChild(graph.objectName(), [&] { return factories_.plot(graph, nullptr); }, true);
 }
 
 void TMainForm::ShowProfile() {

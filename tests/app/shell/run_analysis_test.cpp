@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <gtest/gtest.h>
 
 namespace korvex::app::test {
@@ -62,8 +63,14 @@ TEST(RunAnalysisTest, GraphCommandsOpenTheirWindowsOnceResultsExist) {
 
     for (const char* command : {"GraphPY", "GraphDeflection", "GraphMoment", "GraphShear", "GraphDMS"})
         EXPECT_TRUE(Enabled(shell.form, command)) << command;
-    shell.form.findChild<QAction*>(QStringLiteral("GraphMoment"))->trigger();
-    EXPECT_EQ(shell.form.findChild<QMdiArea*>()->subWindowList().size(), 1);
+    QAction* moment = shell.form.findChild<QAction*>(QStringLiteral("GraphMoment"));
+    moment->trigger();
+    const QList<QMdiSubWindow*> windows = shell.form.findChild<QMdiArea*>()->subWindowList();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows[0]->isMaximized()) << "a graph opens maximised";
+    windows[0]->showMinimized();
+    moment->trigger();
+    EXPECT_FALSE(windows[0]->isMinimized()) << "showing a graph again restores its window";
 }
 
 TEST(RunAnalysisTest, MissingEngineLibraryIsReportedAndLeavesNoRunFileList) {
