@@ -2,7 +2,6 @@
 
 #include "core/beam_results.h"
 #include "core/boundary_marks.h"
-#include "core/capacities.h"
 #include "core/curve_setup.h"
 #include "core/data_messages.h"
 #include "core/earth_pressure_loads.h"
@@ -15,12 +14,6 @@
 
 namespace korvex {
 namespace {
-
-void checkWall(const Wall& wall) {
-    if (wall.ni > kMaxIncrements) throw DataError(messages::kTooMuchData);
-    if (wall.ni < 1) throw DataError("ERROR -- THE NUMBER OF INCREMENTS MUST BE AT LEAST 1");
-    if (!(wall.dx > 0)) throw DataError("ERROR -- THE INCREMENT LENGTH MUST BE GREATER THAN ZERO");
-}
 
 // The earth pressure as loads at the stations, with its echo and plot-data
 // part; returns the distribution for the curve generator.
@@ -95,7 +88,6 @@ void analyseProblem(RunContext& ctx, const ProblemInput& input) {
     const Wall& wall = input.wall;
     InputEcho echo(ctx.report, ctx.unitWords);
     echo.wall(wall);
-    checkWall(wall);
     const BoundaryConditions boundary = makeBoundaryConditions(input.restraints, wall.ni);
     echo.restraints(input.restraints);
     StationTables tables = buildStationTables(input, echo, ctx.carried);

@@ -12,6 +12,8 @@ namespace korvex {
 // block come before), leaves the results rows of stations 0 .. NI + 1 in
 // ctx.results and the final deflections in ctx.carried.deflections.
 //
+// The input comes from ProblemReader, which has already refused walls outside
+// 1..407 increments or with an increment length that is not positive.
 // Throws DataError when the data cannot be analysed. Its message is the bare
 // report text; the run sequence writes it where the error occurred:
 //   "TOO MUCH DATA FOR AVAILABLE STORAGE" as
